@@ -1,0 +1,85 @@
+#include "app/menu_commands.h"
+
+#include <functional>
+#include <map>
+
+#include "app/config_editor.h"
+#include "events/event_files.h"
+#include "events/event_grid.h"
+#include "lists/line_station_boxes.h"
+#include "lists/role_lists.h"
+#include "lists/selection.h"
+#include "nav/comm_check.h"
+#include "nav/nav_tick.h"
+
+namespace varnel {
+
+void mnuExit_Click(Workstation& w) {
+    if (!w.AskYes("Do you really want to quit? Y/N", "Close Program? Y/N")) return;
+    w.frmActivity.Timer1.enabled = false;
+    w.End();
+}
+
+void mnuLineFileEdit_Click(Workstation& w) {
+    auto& f = w.frmActivity;
+    if (auto chosen = w.host.OpenFileDialog("C:\\VarnelGPS")) f.lineFileChoice = *chosen;
+    w.host.Launch("notepad " + f.lineFileChoice);
+}
+
+void mnuOrderOccFile_Click(Workstation& w) { ReadOrderOcc(w, w.frmActivity.OrdOcc); }
+
+void mnuPrintLog_Click(Workstation& w) { w.Msg("Under construction... Stay tuned."); }
+
+void mnuNetwork_Click(Workstation& w) {
+    const std::string& url = w.frmActivity.helpPage;
+    // file:///C:/VarnelGPS/help/... -> C:\VarnelGPS\help\...
+    std::string path = url.rfind("file:///", 0) == 0 ? url.substr(8) : url;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    if (w.files().Exists(path))
+        w.host.OpenDocument(path);
+    else
+        w.Msg("No help page is installed (" + path + ").");
+}
+
+void Activity_Form_KeyDown(Workstation& w, int keyCode) {
+    if (keyCode == 120) w.frmActivity.Timer1.enabled = false;  // F9
+    if (keyCode == 112) mnuNetwork_Click(w);                    // F1
+}
+
+bool ClickMenu(Workstation& w, const std::string& name) {
+    static const std::map<std::string, std::function<void(Workstation&)>> commands = {
+        {"mnuAuto", mnuAuto_Click},
+        {"mnuStndLine", mnuStndLine_Click},
+        {"mnuSelectLine", mnuSelectLine_Click},
+        {"mnuCalcLine", mnuCalcLine_Click},
+        {"mnuLastEvent", [](Workstation& x) { ChoosePreloadMode(x, "LASTEVENT"); }},
+        {"mnuCurrSta", [](Workstation& x) { ChoosePreloadMode(x, "CURRENTSTA"); }},
+        {"mnuLastSta", [](Workstation& x) { ChoosePreloadMode(x, "LASTSTA"); }},
+        {"mnuAllEvents", [](Workstation& x) { ChoosePreloadMode(x, "ALLEVENTS"); }},
+        {"mnuCruise", mnuCruise_Click},
+        {"mnuBridge", mnuBridge_Click},
+        {"mnuMMammals", mnuMMammals_Click},
+        {"mnuCUFES", mnuCUFES_Click},
+        {"mnuMulti", mnuMulti_Click},
+        {"mnuEditCfg", ShowConfigEditor},
+        {"mnuComSet", ShowCommCheck},
+        {"mnuMakeEvFile", [](Workstation& x) { x.frmEventEdit.visible = true; }},
+        {"mnuLineFileEdit", mnuLineFileEdit_Click},
+        {"mnuNetwork", mnuNetwork_Click},
+        {"mnuOrderOccFile", mnuOrderOccFile_Click},
+        {"mnuPrintLog", mnuPrintLog_Click},
+        {"mnuAllEvents2File", ExportEventsOnly},
+        {"mnuExit", mnuExit_Click},
+    };
+    auto it = commands.find(name);
+    if (it != commands.end()) {
+        it->second(w);
+        return true;
+    }
+    for (auto& e : w.frmActivity.MenuTree())
+        if (name == e.name) return true;  // an item with no command
+    return false;
+}
+
+}  // namespace varnel

@@ -1,0 +1,263 @@
+#include "app/startup.h"
+
+#include <stdexcept>
+
+#include "config/configuration.h"
+#include "events/event_files.h"
+#include "events/event_grid.h"
+#include "events/event_number.h"
+#include "lists/comment_options.h"
+#include "lists/event_editor.h"
+#include "lists/line_station_boxes.h"
+#include "lists/role_lists.h"
+#include "nav/comm_check.h"
+#include "platform/numbers.h"
+#include "platform/strings.h"
+
+namespace varnel {
+
+namespace {
+
+void ReadConfigurationAtStartUp(Workstation& w) {
+    auto& fs = w.files();
+    if (!fs.Exists(kConfigPath)) {
+        if (w.host.MsgBox(std::string("Unable to find ") + kConfigPath +
+                              ". Create a starter configuration there now? Y/N (you can change it with Config - "
+                              "Edit varnel.cfg)",
+                          Buttons::YesNo, Icon::Exclamation, "No configuration file") != Answer::Yes)
+            return;
+        try {
+            WriteConfiguration(fs, StarterConfiguration(), false);
+        } catch (const FileError& e) {
+            w.Msg(std::string("Unable to create ") + kConfigPath + ": " + e.what() +
+                      ". The program goes on with an empty configuration.",
+                  Icon::Exclamation);
+            return;
+        }
+    }
+    try {
+        ReadConfiguration(fs, w.cfg);
+    } catch (const FileError& e) {
+        w.Msg(std::string("Unable to read ") + kConfigPath + ": " + e.what() +
+                  ". The program goes on with the values it has.",
+              Icon::Exclamation);
+    }
+}
+
+void DerivePaths(Workstation& w) {
+    auto& f = w.frmActivity;
+    auto& c = w.cfg;
+    f.dataFolder = c[3];
+    f.navFolder = c[4];
+    f.commentOptPath = f.homeFolder + c[18];
+    f.EventListPath = f.homeFolder + c[5];
+    f.EventRole = RoleFromListName(c[5]);
+    f.frmSelectEvent.caption = f.EventRole + " Events";
+    f.initialsPath = f.homeFolder + c[6];
+    f.EvNumNetPath = f.dataFolder + c[7];
+    f.EvNumPath = f.EvNumNetPath;
+    f.menu.mnuEventNumFile.caption = f.EvNumPath;
+    f.EvNumLocalPath = f.homeFolder + c[7];
+    f.CurrPosFile = f.navFolder + c[8];
+    f.menu.mnuCurrPos.caption = f.CurrPosFile;
+    f.PreloadMode = c[17];
+    f.EventScheme = UCase(c[19]);
+    const std::string& list = f.EventListPath;
+    if (Contains(list, "Lab") || Contains(list, "Cruise"))
+        f.helpPage = "file:///C:/VarnelGPS/help/html/lab.html";
+    else if (Contains(list, "CUFES"))
+        f.helpPage = "file:///C:/VarnelGPS/help/html/cufes.html";
+    else if (Contains(list, "Aft") || Contains(list, "Bridge"))
+        f.helpPage = "file:///C:/VarnelGPS/help/html/bridge.html";
+    else
+        f.helpPage = "file:///C:/VarnelGPS/help/index.html";
+}
+
+void NumberingLayout(Workstation& w) {
+    auto& f = w.frmActivity;
+    int col0, boxWidth, comboLeft, comboWidth;
+    if (f.EventScheme == "JULIAN" && UCase(w.cfg[20]) == "LONG") {
+        col0 = 1000; boxWidth = 112; comboLeft = 120; comboWidth = 377;
+    } else if (f.EventScheme == "JULIAN") {
+        col0 = 1000; boxWidth = 96; comboLeft = 102; comboWidth = 395;
+    } else {
+        col0 = 600; boxWidth = 56; comboLeft = 63; comboWidth = 530;
+    }
+    f.EventLog.colWidth[0] = col0;
+    f.Text1[5].width = boxWidth;
+    f.Combo1.left = comboLeft;
+    f.Combo1.width = comboWidth;
+    const char* headers[] = {"Evt#", "Line", "Sta", "Date", "Time", "Event", "Lat", "Lon", "Init", "Comments"};
+    const int widths[] = {col0, 600, 600, 1250, 950, 2400, 1000, 1100, 600, 3000};
+    for (int c = 0; c < 10; ++c) {
+        f.EventLog.Cell(0, c) = headers[c];
+        f.EventLog.colWidth[static_cast<size_t>(c)] = widths[c];
+    }
+}
+
+void LoadInitials(Workstation& w) {
+    auto& f = w.frmActivity;
+    if (!w.files().Exists(f.initialsPath)) {
+        w.Msg("Unable to find " + f.initialsPath);
+        return;
+    }
+    for (auto& line : w.files().ReadLines(f.initialsPath))
+        if (!Trim(line).empty()) f.Combo2.items.push_back(line);
+}
+
+void ShowFirstEntries(ActivityForm& f) {
+    for (ComboBox* b : {&f.Combo1, &f.Combo2, &f.Combo3, &f.Combo4}) b->text = b->items.empty() ? "" : b->items.front();
+}
+
+// Steps 15 to 21: the editor window, the role list, the comment options, initials,
+// line and station boxes, the grid preload. Errors after the list file is opened
+// are handler A's: message, a pause of one second, then all of it again.
+void LoadLists(Workstation& w) {
+    auto& f = w.frmActivity;
+    for (int round = 1;; ++round) {
+        bool armed = false;
+        try {
+            EventEdit_Form_Load(w);
+            w.frmEventEdit.EventList.Cell(0, 0) = "Num";
+            w.frmEventEdit.EventList.Cell(0, 1) = "Event";
+            f.Combo1.items.clear();
+            f.Combo2.items.clear();
+            f.Combo3.items.clear();
+            f.Combo4.items.clear();
+            if (w.files().Exists(f.EventListPath)) {
+                armed = true;
+                LoadEventList(w, ListOccasion::StartUp);
+            } else {
+                // The missing list is named; the event-number file stays where it is.
+                w.Msg("Unable to find " + f.EventListPath + " - the event panel stays empty; pick a role list in "
+                      "Config - Select Different Events or create one with Create/Edit Events File.",
+                      Icon::Exclamation);
+                for (auto& o : f.Option1) o.visible = false;
+                for (auto& c : f.Check1) c.visible = false;
+                f.LastEventIndex = -1;
+                LayOutEventPanel(f);
+            }
+            LoadCommentOptions(w);
+            LoadInitials(w);
+            LoadLineList(w);
+            ShowFirstEntries(f);
+            PreloadEvents(w);
+            return;
+        } catch (const std::exception& e) {
+            if (!armed) throw;
+            w.Msg("Event File is not available...retrying");
+            w.host.Pause(1000);
+            if (round >= kListRetryRounds) {
+                w.Msg("Unable to read " + f.EventListPath + " after " + std::to_string(round) + " tries (" + e.what() +
+                          "). The logger goes on without it; fix the file and pick the role list again.",
+                      Icon::Exclamation);
+                for (auto& o : f.Option1) o.visible = false;
+                for (auto& c : f.Check1) c.visible = false;
+                f.Combo1.items.clear();
+                f.LastEventIndex = -1;
+                LayOutEventPanel(f);
+                return;
+            }
+        }
+    }
+}
+
+void StartUpSteps(Workstation& w) {
+    auto& f = w.frmActivity;
+    auto& c = w.cfg;
+    f.loaded = true;
+    f.widthTwips = 14085;                                              // 1
+    f.NetworkMode = true;                                              // 2
+    f.ManualEventNumber = false;
+    f.EditingRow = false;
+    f.homeFolder = kHomeFolder;                                        // 3
+    ReadConfigurationAtStartUp(w);
+    DerivePaths(w);                                                    // 4
+    f.caption = c[1] + " " + c[2] + " " + "Cruise Electronic Event Log";  // 5
+    f.frmSelectEvent.tooltip = "Events loaded from " + f.EventListPath + " (Double-click to edit)";  // 6
+    double rate = RoundHalfEven(Val(c[9]));                            // 7
+    f.SamplingInterval = (rate > 0 && rate < 2e9) ? static_cast<int>(rate) : 0;
+    f.Text1[0].text = c[2];                                            // 8
+    ReadOrderOcc(w, f.OrdOcc);                                         // 9
+    if (f.SamplingInterval == 0) f.SamplingInterval = 15000;           // 10
+    f.gridRow = 1;
+    if (Contains(c[20], "MULTI")) {                                    // 11
+        f.frmSelectMulti.visible = true;
+        f.frmSelectEvent.visible = false;
+        f.MultiMode = true;
+        f.menu.mnuMulti.checked = true;
+        for (auto& b : f.Check1) b.visible = false;
+    } else {
+        f.frmSelectEvent.visible = true;
+        f.frmSelectMulti.visible = false;
+        f.MultiMode = false;
+        for (auto& o : f.Option1) o.visible = false;
+    }
+    f.EventLog.Resize(2000, 10);                                       // 12
+    f.EventLog.fixedRows = 1;
+    f.EventLog.fixedCols = 0;
+    NumberingLayout(w);                                                // 13, 14
+    LoadLists(w);                                                      // 15 to 21
+    DiscoverEventNumberFile(w);                                        // 22, 23
+    f.visible = true;                                                  // 24
+    if (c[10] == "NETWORK" || f.NetworkMode) {                         // 25
+        f.NetworkMode = true;
+        const std::string text = "Auto/Network Mode Enabled - Press Start to load Current Position.";
+        f.StatusBar1.panel[1] = text;
+        w.Msg(text);
+    }
+    std::string source = UCase(Trim(c[11]));                           // 26, 27
+    if (source == "GPS" || source == "UDP") {
+        f.NavSource = source;
+        f.menu.mnuAuto.checked = true;
+        if (source == "UDP") {
+            int port = static_cast<int>(Val(c[12]));
+            if (port <= 0 || port > 65535) port = 5005;
+            if (!w.host.UdpListen(port))
+                w.Msg("Unable to listen for navigation on UDP port " + std::to_string(port) +
+                      ". Check that no other program uses it.", Icon::Exclamation);
+        }
+        ShowCommCheck(w);
+        f.visible = false;
+    } else if (source == "KNORR") {
+        f.NavSource = "KNORR";
+        f.menu.mnuAuto.checked = true;
+    } else if (source == "MET") {
+        f.NavSource = "MET";
+    } else if (source == "JORDAN" || source == "SCS") {
+        f.NavSource = "SCS";
+    } else if (source == "NETWORK") {
+        f.NavSource = "NETWORK";
+        f.menu.mnuAuto.checked = true;
+    }
+    auto& m = f.menu;                                                  // 28
+    if (c[16] == "CALCULATE") {
+        m.mnuCalcLine.checked = true; m.mnuStndLine.checked = false; m.mnuSelectLine.checked = false;
+    } else if (c[16] == "STANDARD") {
+        m.mnuStndLine.checked = true; m.mnuCalcLine.checked = false; m.mnuSelectLine.checked = false;
+    } else if (c[16] == "SELECT") {
+        m.mnuSelectLine.checked = true; m.mnuCalcLine.checked = false; m.mnuStndLine.checked = false;
+    }
+}
+
+}  // namespace
+
+void Activity_Form_Load(Workstation& w) {
+    try {
+        StartUpSteps(w);
+    } catch (const std::exception& e) {
+        w.frmActivity.visible = true;
+        w.Msg(std::string("Start-up could not finish: ") + e.what() +
+                  ". The logger is open with what was loaded; check the configuration (Config - Edit varnel.cfg).",
+              Icon::Exclamation);
+    }
+}
+
+void RestartProgram(Workstation& w) {
+    if (w.host.SerialIsOpen()) w.host.SerialClose();
+    w.frmCommCheck = CommCheckForm();
+    w.frmActivity = ActivityForm();
+    Activity_Form_Load(w);
+}
+
+}  // namespace varnel

@@ -1,0 +1,226 @@
+#include "events/event_files.h"
+
+#include "events/event_number.h"
+#include "platform/datetime.h"
+#include "platform/numbers.h"
+#include "platform/strings.h"
+
+namespace varnel {
+
+std::string CommentsField(const std::string& box) {
+    if (!Contains(box, "Comments:")) return "";
+    return Trim(ReplaceAll(box, "Comments:", ""));
+}
+
+std::string EventRecord(const ActivityForm& f, const DateTime& clock, const std::string& lat,
+                        const std::string& lon) {
+    const std::string fields[] = {f.Text1[0].text, f.Text1[5].text,     f.Combo3.text,   f.Combo4.text,
+                                  f.CalcLine,      f.CalcSta,           DateLoc(clock),  LongTime(clock),
+                                  lat,             lon,                 f.Activity,      Trim(f.Combo1.text),
+                                  Trim(f.Combo2.text), f.Text1[1].text, f.Text1[2].text, CommentsField(f.txtComments.text),
+                                  f.OrdOcc};
+    std::string out;
+    for (size_t i = 0; i < 17; ++i) out += (i ? "," : "") + fields[i];
+    return out;
+}
+
+std::string NavSuffix(const ActivityForm& f) {
+    std::string s;
+    for (size_t i = 1; i <= 111; ++i) s += "," + f.metItems[i];
+    for (size_t i = 112; i <= 200; ++i)
+        if (!Trim(f.metItems[i]).empty()) s += "," + f.metItems[i];
+    return s;
+}
+
+std::string HtmlRow(const ActivityForm& f, const DateTime& clock) {
+    const std::string v[] = {f.Text1[0].text,     f.Text1[5].text,     f.Combo3.text,   f.Combo4.text,
+                             f.Text1[1].text,     f.Text1[2].text,     f.DecLat,        f.DecLon,
+                             f.Activity,          Trim(f.Combo1.text), Trim(f.Combo2.text), DateLoc(clock),
+                             LongTime(clock),     CommentsField(f.txtComments.text), f.OrdOcc};
+    std::string row = "<TR ALIGN=RIGHT><TD>";
+    for (size_t i = 0; i < 15; ++i) row += (i ? "</TD><TD>" : "") + v[i];
+    return row + "</TD></TR>";
+}
+
+std::string CtdPrefix(const std::string& cruise) {
+    return cruise.size() > 4 ? Left(Trim(cruise), 4) : cruise;
+}
+
+void AppendHtmlRow(FileSystem& fs, const std::string& path, const std::string& row, const std::string& project,
+                   const std::string& cruise) {
+    if (!fs.Exists(path)) {
+        fs.ReplaceLines(path, {"<HTML>", "<HEAD>", "<TITLE>" + project + " " + cruise + " EVENT LOG</TITLE>",
+                               "</HEAD>", "<BODY>",
+                               "<H2><CENTER>" + project + " " + cruise + " EVENT LOG</CENTER></H2>",
+                               "<TABLE BORDER=1 CELLSPACING=1>",
+                               "<TR><TH>STUDY<TH>Event#<TH>Line<TH>Sta<TH>UTC_Date<TH>UTC_Time<TH>Latitude<TH>"
+                               "Longitude<TH>Activity<TH>Event<TH>Init.<TH>Loc_Date<TH>Loc_Time<TH>Comments<TH>"
+                               "Ord_Occ",
+                               row, "</TABLE>", "</BODY>", "</HTML>"});
+        return;
+    }
+    std::vector<std::string> kept;
+    for (auto& line : fs.ReadLines(path)) {
+        if (Trim(line).empty()) continue;
+        if (Contains(UCase(line), "/TABLE")) break;
+        kept.push_back(line);
+    }
+    // A table that would pass 3000 lines keeps its head and its newest rows; every
+    // row stays in the cruise logs.
+    const size_t limit = 3000, head = 8;
+    if (kept.size() > limit - 1 && kept.size() > head) kept.erase(kept.begin() + head, kept.end() - (limit - 1 - head));
+    kept.push_back(row);
+    kept.insert(kept.end(), {"</TABLE>", "</BODY>", "</HTML>"});
+    fs.ReplaceLines(path, kept);
+}
+
+namespace {
+
+bool SavingAllowed(const ActivityForm& f) {
+    return f.Command1[0].caption == "Saving Event" || f.Command1[0].caption == "Record Event";
+}
+
+// Appends one line, writing the header first when the file is new; both go out in one write.
+void AppendWithHeader(FileSystem& fs, const std::string& path, const char* header, const std::string& line,
+                      bool sync) {
+    if (header && !fs.Exists(path))
+        fs.AppendLines(path, {header, line}, sync);
+    else
+        fs.AppendLines(path, {line}, sync);
+}
+
+}  // namespace
+
+bool SaveEventLocal(Workstation& w) {
+    auto& f = w.frmActivity;
+    if (!SavingAllowed(f)) return true;
+    const std::string home = f.homeFolder;
+    const std::string cruise = f.Text1[0].text;
+    DateTime clock = w.host.Now();
+    std::string full = EventRecord(f, clock, f.DecLat, f.DecLon);
+    std::string shown = EventRecord(f, clock, f.Text1[3].text, f.Text1[4].text);
+    bool ok = true;
+    auto attempt = [&](const std::string& path, auto&& write) {
+        try {
+            write();
+        } catch (const FileError& e) {
+            ok = false;
+            w.Msg("Unable to write " + path + " (" + e.what() + "). Event " + f.Text1[5].text +
+                      " is NOT yet safe in that file; the other files hold it. Free the file or the disk "
+                      "and record the event again.",
+                  Icon::Exclamation);
+        }
+    };
+    if (f.menu.mnuhtml.checked) {
+        std::string path = home + cruise + "Events.htm";
+        attempt(path, [&] { AppendHtmlRow(w.files(), path, HtmlRow(f, clock), w.cfg[1], cruise); });
+    }
+    std::string suffix = NavSuffix(f);
+    std::string log = home + cruise + "Events.csv";
+    attempt(log, [&] { AppendWithHeader(w.files(), log, kLocalHeader, full + suffix, true); });
+    std::string role = home + cruise + f.EventRole + ".csv";
+    attempt(role, [&] { AppendWithHeader(w.files(), role, kRoleHeader, shown, false); });
+    return ok;
+}
+
+void SaveEventNetwork(Workstation& w) {
+    auto& f = w.frmActivity;
+    if (!SavingAllowed(f) || !f.menu.mnuAuto.checked) return;
+    const std::string data = f.dataFolder;
+    const std::string cruise = f.Text1[0].text;
+    DateTime clock = w.host.Now();
+    std::string shown = EventRecord(f, clock, f.Text1[3].text, f.Text1[4].text);
+    std::string suffix = NavSuffix(f);
+    try {
+        if (f.menu.mnuhtml.checked)
+            AppendHtmlRow(w.files(), data + cruise + "Events.htm", HtmlRow(f, clock), w.cfg[1], cruise);
+        w.files().AppendLines(data + cruise + "Events.csv", {shown + suffix});
+        if (!f.EditingRow) w.files().ReplaceLines(data + cruise + "LastEvent.csv", {shown + suffix});
+        AppendWithHeader(w.files(), data + cruise + f.EventRole + ".csv", kRoleHeader, shown, false);
+        for (size_t i = 1; i <= 200; ++i) f.metItems[i].clear();
+        const std::string ev = f.Combo1.text;
+        const std::string ctd = data + CtdPrefix(cruise) + "CTDATDEPTH.csv";
+        if (Contains(ev, "CTD AT DEPTH")) {
+            w.files().ReplaceLines(ctd, {shown});
+            f.CtdAtDepth = true;
+        } else if (Contains(ev, "CTD RECOVERED") && f.CtdAtDepth) {
+            f.CtdAtDepth = false;
+        } else if (Contains(ev, "CTD DEPLOYED") && !f.CtdAtDepth) {
+            w.files().ReplaceLines(ctd, {shown});
+        }
+    } catch (const FileError&) {
+        w.Msg("Unable to write to Network Drive!  Saved locally (" + f.homeFolder + cruise + "Events.csv)");
+    }
+}
+
+std::string OrderOccPath(const ActivityForm& f) { return f.dataFolder + "OrderOcc.txt"; }
+
+void ReadOrderOcc(Workstation& w, std::string& result) {
+    auto& f = w.frmActivity;
+    std::string path = OrderOccPath(f);
+    f.menu.mnuOrderOccFile.caption = path;
+    try {
+        if (w.files().Exists(path)) {
+            auto lines = w.files().ReadLines(path);
+            result = lines.empty() ? "" : lines.front();
+            f.StatusBar1.panel[6] = "OrderOcc: " + result;
+        } else {
+            w.files().ReplaceLines(path, {"1"});
+            result = "1";
+        }
+    } catch (const FileError&) {
+        // stops silently; the result stays as it was
+    }
+}
+
+void NextOrderOcc(Workstation& w, std::string& result) {
+    auto& f = w.frmActivity;
+    std::string path = OrderOccPath(f);
+    try {
+        if (!w.files().Exists(path)) {
+            result = "-99";
+            return;
+        }
+        auto lines = w.files().ReadLines(path);
+        result = NumText(Val(lines.empty() ? "" : lines.front()) + 1);
+        w.files().ReplaceLines(path, {result});
+        f.StatusBar1.panel[6] = "Order_Occ: " + result;
+    } catch (const FileError&) {
+        result = "-99";
+    }
+}
+
+void SaveGridToIns(Workstation& w) {
+    auto& f = w.frmActivity;
+    std::vector<std::string> lines;
+    for (int r = 1; r <= f.gridRow && r < f.EventLog.rows; ++r) {
+        std::string line;
+        for (int c = 0; c < 10; ++c) line += (c ? "," : "") + f.EventLog.Cell(r, c);
+        lines.push_back(line);
+    }
+    try {
+        w.files().AppendLines(f.homeFolder + f.Text1[0].text + "Events.ins", lines, true);
+    } catch (const FileError&) {
+        // stops silently at the first error
+    }
+}
+
+std::string ExtractLine(const std::string& logLine, long lineNumber) {
+    std::vector<std::string> fields;
+    std::string cur;
+    for (char c : logLine) {
+        if (c == '$') break;
+        if (c == ',') {
+            fields.push_back(cur);
+            cur.clear();
+            if (fields.size() == 16) break;
+        } else {
+            cur += c;
+        }
+    }
+    std::string out = (fields.empty() ? std::string() : fields[0]) + "," + std::to_string(lineNumber) + ",";
+    for (size_t i = 2; i < fields.size(); ++i) out += fields[i] + ",";
+    return out;
+}
+
+}  // namespace varnel

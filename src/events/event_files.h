@@ -1,0 +1,47 @@
+// The event files: local and shared cruise and role logs, the HTML tables, the
+// last-event and CTD-at-depth files, OrderOcc.txt, Events.ins and the events-only
+// extract. Comma-separated, no quoting, CR LF.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "forms/workstation.h"
+
+namespace varnel {
+
+inline constexpr const char* kLocalHeader =
+    "Cruise,Event#,StndLine,StndSta,CalcLine,CalcSta,DateLoc,TimeLoc,DecLat,DecLon,Activity,Event,Operator,"
+    "DateUTC,TimeUTC,Comments,Ord_Occ";
+inline constexpr const char* kRoleHeader =
+    "Cruise,Event#,StndLine,StndSta,CalcLine,CalcSta,DatePST,TimePST,DecLat,DecLon,Activity,Event,Operator,"
+    "DateUTC,TimeUTC,Comments,Ord_Occ";
+
+// The Comments field: the box without any "Comments:", trimmed; empty when the box
+// does not hold "Comments:".
+std::string CommentsField(const std::string& box);
+// The 17-field record of the event on screen with the given position texts.
+std::string EventRecord(const ActivityForm& f, const DateTime& clock, const std::string& lat,
+                        const std::string& lon);
+// "," + items 1 to 111, then "," + each non-blank item of 112 to 200.
+std::string NavSuffix(const ActivityForm& f);
+std::string HtmlRow(const ActivityForm& f, const DateTime& clock);
+std::string CtdPrefix(const std::string& cruise);
+
+// Writes the three local files. False when one of them could not be written (the
+// operator has been told which, and that the event is not yet safe there).
+bool SaveEventLocal(Workstation& w);
+// Writes the shared files; on the first failure the operator is told and it stops.
+void SaveEventNetwork(Workstation& w);
+// Creates the table with its skeleton or re-writes it with the row added. Keeps the
+// first 8 lines and the newest rows when it would pass 3000 lines.
+void AppendHtmlRow(FileSystem& fs, const std::string& path, const std::string& row, const std::string& project,
+                   const std::string& cruise);
+
+std::string OrderOccPath(const ActivityForm& f);
+void ReadOrderOcc(Workstation& w, std::string& result);
+void NextOrderOcc(Workstation& w, std::string& result);
+void SaveGridToIns(Workstation& w);
+// One line of the events-only extract from one shared-log line.
+std::string ExtractLine(const std::string& logLine, long lineNumber);
+
+}  // namespace varnel

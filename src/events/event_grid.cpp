@@ -1,0 +1,154 @@
+#include "events/event_grid.h"
+
+#include <stdexcept>
+
+#include "events/event_files.h"
+#include "platform/numbers.h"
+#include "platform/strings.h"
+#include "text/split_fields.h"
+
+namespace varnel {
+
+namespace {
+
+std::string SharedLog(const ActivityForm& f) { return f.dataFolder + f.Text1[0].text + "Events.csv"; }
+
+// Row from a log line; throws std::out_of_range past the grid's last row.
+void FillRow(Grid& g, int row, const std::vector<std::string>& x, bool shortPosition, bool withComments) {
+    const int fieldOf[] = {1, 2, 3, 6, 7, 11, 8, 9, 12, 15};
+    for (int c = 0; c < 10; ++c) g.Cell(row, c) = x[static_cast<size_t>(fieldOf[c])];
+    if (shortPosition) {
+        g.Cell(row, 6) = Left(x[8], 6);
+        g.Cell(row, 7) = Left(x[9], 7);
+    }
+    if (!withComments) g.Cell(row, 9).clear();
+}
+
+std::vector<std::string> Split20(const std::string& line) {
+    std::vector<std::string> x(20);
+    SplitFields(line, x, 20);
+    return x;
+}
+
+}  // namespace
+
+void PreloadEvents(Workstation& w) {
+    auto& f = w.frmActivity;
+    auto& g = f.EventLog;
+    f.gridRow = 0;
+    std::string path = SharedLog(f);
+    if (!w.files().Exists(path)) return;
+    try {
+        auto lines = w.files().ReadLines(path);
+        for (const auto& l : lines)
+            if (l.size() >= 11) f.LastEventLine = l;
+        auto last = Split20(f.LastEventLine);
+        float lastLine = static_cast<float>(Val(last[2])), lastSta = static_cast<float>(Val(last[3]));
+        const std::string& mode = f.PreloadMode;
+        if (mode == "LASTEVENT") {
+            FillRow(g, 1, last, false, true);
+            f.gridRow = 2;
+        } else if (mode == "CURRENTSTA" || mode == "LASTSTA") {
+            bool current = mode == "CURRENTSTA";
+            float line = current ? static_cast<float>(Val(f.Combo3.text)) : lastLine;
+            float sta = current ? static_cast<float>(Val(f.Combo4.text)) : lastSta;
+            int row = 1;
+            for (const auto& l : lines) {
+                auto x = Split20(l);
+                if (static_cast<float>(Val(x[2])) == line && static_cast<float>(Val(x[3])) == sta) {
+                    FillRow(g, row, x, current, false);
+                    f.gridRow = ++row;
+                }
+            }
+        } else if (mode == "ALLEVENTS") {
+            int row = 1;
+            for (size_t i = 1; i < lines.size(); ++i) {
+                FillRow(g, row, Split20(lines[i]), false, false);
+                f.gridRow = ++row;
+            }
+        }
+    } catch (const std::exception&) {
+        // a preload that fails ends silently with the rows filled so far
+    }
+}
+
+void ChoosePreloadMode(Workstation& w, const std::string& mode) {
+    auto& m = w.frmActivity.menu;
+    MenuItem* items[] = {&m.mnuLastEvent, &m.mnuCurrSta, &m.mnuLastSta, &m.mnuAllEvents};
+    const char* words[] = {"LASTEVENT", "CURRENTSTA", "LASTSTA", "ALLEVENTS"};
+    for (int i = 0; i < 4; ++i) {
+        if (mode != words[i]) continue;
+        if (items[i]->checked) return;
+        for (auto* it : items) it->checked = false;
+        items[i]->checked = true;
+        w.frmActivity.PreloadMode = mode;
+        w.cfg[17] = mode;
+    }
+}
+
+void EventLog_DblClick(Workstation& w, int row) {
+    auto& f = w.frmActivity;
+    if (!w.AskYes("Do you want to edit the entry you double-clicked? Y/N", "Edit selected row-activity.")) return;
+    if (row < 1 || row >= f.EventLog.rows) return;
+    f.Timer1.enabled = false;
+    f.EventLog.row = row;
+    auto& g = f.EventLog;
+    f.Text1[5].text = g.Cell(row, 0);
+    f.Combo3.text = g.Cell(row, 1);
+    f.Combo4.text = g.Cell(row, 2);
+    f.Text1[1].text = g.Cell(row, 3);
+    f.Text1[2].text = g.Cell(row, 4);
+    f.Combo1.text = g.Cell(row, 5);
+    f.Text1[3].text = g.Cell(row, 6);
+    f.Text1[4].text = g.Cell(row, 7);
+    f.Combo2.text = g.Cell(row, 8);
+    f.txtComments.text = "Comments: " + g.Cell(row, 9);
+    f.EditingRow = true;
+}
+
+void Text1_DblClick(Workstation& w) {
+    auto& f = w.frmActivity;
+    if (w.host.MsgBox("This field is auto-incremented by the program! Manual entry override? Y/N?", Buttons::YesNo,
+                      Icon::Error, "Enter Event Number Manually Y/N?") != Answer::Yes)
+        return;
+    f.Text1[5].locked = false;
+    f.ManualEventNumber = true;
+}
+
+void ExportEventsOnly(Workstation& w) {
+    auto& f = w.frmActivity;
+    std::string log = SharedLog(f);
+    std::string out = f.dataFolder + f.Text1[0].text + "EventsNOMET.csv";
+    if (!w.files().Exists(log)) {
+        w.Msg("Unable to find " + log + " - no events-only file was made.", Icon::Exclamation);
+        return;
+    }
+    try {
+        auto lines = w.files().ReadLines(log);
+        std::vector<std::string> extract;
+        extract.reserve(lines.size());
+        long n = 0;
+        for (const auto& l : lines) extract.push_back(ExtractLine(l, ++n));
+        w.files().ReplaceLines(out, extract);
+    } catch (const FileError& e) {
+        w.Msg("Unable to make " + out + ": " + e.what(), Icon::Exclamation);
+        return;
+    }
+    w.Msg("Events Only File created...");
+}
+
+void PutLastEventInGrid(Workstation& w, const std::string& line) {
+    auto& f = w.frmActivity;
+    std::vector<std::string> x(51);
+    SplitFields(line, x, 51);
+    auto& g = f.EventLog;
+    int r = f.gridRow;
+    const int fieldOf[] = {1, 2, 3, 13, 14, 11, 8, 9, 12, 15};
+    for (int c = 0; c < 10; ++c) g.Cell(r, c) = x[static_cast<size_t>(fieldOf[c])];
+    f.gridRow = r + 1;
+    g.row = f.gridRow;
+    f.NextEventNumber = ToInt16(Val(x[1]) + 1);
+    f.Text1[5].text = IntText(f.NextEventNumber);
+}
+
+}  // namespace varnel

@@ -1,0 +1,20 @@
+// The event grid EventLog: preload from the shared cruise log, the preload-mode
+// menus, the double-click edit of a row, the manual event number, and the
+// events-only extract.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "forms/workstation.h"
+
+namespace varnel {
+
+void PreloadEvents(Workstation& w);
+void ChoosePreloadMode(Workstation& w, const std::string& mode);
+void EventLog_DblClick(Workstation& w, int row);
+void Text1_DblClick(Workstation& w);
+void ExportEventsOnly(Workstation& w);
+// Writes a last-event line into the grid row of the row counter (the tick's pick-up).
+void PutLastEventInGrid(Workstation& w, const std::string& line);
+
+}  // namespace varnel

@@ -1,0 +1,158 @@
+#include "events/event_number.h"
+
+#include <cstdio>
+
+#include "platform/numbers.h"
+#include "platform/strings.h"
+#include "text/julian.h"
+
+namespace varnel {
+
+namespace {
+const char* kCounterFull =
+    "The event number has reached 32767, the largest number this logger can count to. "
+    "No number was drawn and the event was not saved. Start a new event-number file "
+    "(for example holding 1) for a new series, or enter the number by hand.";
+}
+
+std::optional<double> ReadEventNumberFile(FileSystem& fs, const std::string& path) {
+    auto lines = fs.ReadLines(path);
+    if (lines.empty() || Trim(lines.front()).empty()) return std::nullopt;
+    return Val(lines.front());
+}
+
+void WriteEventNumberFile(FileSystem& fs, const std::string& path, const std::string& text) {
+    fs.ReplaceLines(path, {text});
+}
+
+bool IsJulian(const ActivityForm& f) { return f.EventScheme == "JULIAN"; }
+
+std::string JulianText(Workstation& w) { return MakeJulianNumber(w.host, w.cfg).Text(); }
+
+std::string NumText(double v) {
+    char b[64];
+    std::snprintf(b, sizeof b, "%.15g", v);
+    return b;
+}
+
+void DiscoverEventNumberFile(Workstation& w) {
+    auto& f = w.frmActivity;
+    for (;;) {
+        if (IsJulian(f)) {
+            f.Text1[5].text = JulianText(w);
+            return;
+        }
+        bool askNetwork = false;
+        if (w.files().Exists(f.EvNumPath)) {
+            try {
+                if (auto v = ReadEventNumberFile(w.files(), f.EvNumPath)) {
+                    f.NextEventNumber = ToInt16(*v);
+                    f.Text1[5].text = IntText(f.NextEventNumber);
+                }
+                return;
+            } catch (const FileError&) {
+                askNetwork = true;
+            } catch (const OverflowError&) {
+                askNetwork = true;
+            }
+        }
+        if (!askNetwork) {
+            if (w.AskYes("Unable to find " + f.EvNumPath +
+                             "! Create one? Y/N ('No' if network is down or to config)",
+                         "Unable to find Eventnumber.txt - create one?")) {
+                try {
+                    WriteEventNumberFile(w.files(), f.EvNumPath, "1");
+                    f.NextEventNumber = 1;
+                    f.Text1[5].text = "1";
+                    return;
+                } catch (const FileError&) {
+                    // the folder is not there: the network question follows
+                }
+            }
+        }
+        if (w.AskYes("Network is unavailable!  Remap drive then click 'Yes' to retry or 'No' for local operations",
+                     "Remap Drive or network down?"))
+            continue;
+        f.NetworkMode = false;
+        f.menu.mnuAuto.checked = false;
+        const std::string text = "Auto/Network Mode Disabled - Press Start then manually enter data.";
+        f.StatusBar1.panel[1] = text;
+        w.Msg(text);
+        f.EvNumPath = f.EvNumLocalPath;
+        f.menu.mnuEventNumFile.caption = f.EvNumPath;
+    }
+}
+
+DrawResult DrawEventNumber(Workstation& w) {
+    auto& f = w.frmActivity;
+    if (IsJulian(f)) {
+        f.Text1[5].text = JulianText(w);
+        return DrawResult::Drawn;
+    }
+    if (!f.NetworkMode) {
+        if (f.NextEventNumber == 32767) {
+            w.Msg(kCounterFull, Icon::Exclamation);
+            return DrawResult::Cancelled;
+        }
+        ++f.NextEventNumber;
+        f.Text1[5].text = IntText(f.NextEventNumber);
+    }
+    int failures = 0;
+    for (;;) {
+        try {
+            if (auto v = ReadEventNumberFile(w.files(), f.EvNumPath)) {
+                f.NextEventNumber = ToInt16(*v + 1);
+                if (Val(f.Text1[5].text) < f.NextEventNumber && !f.ManualEventNumber)
+                    f.Text1[5].text = IntText(f.NextEventNumber);
+            }
+            f.StatusBar1.panel[1] = "Reading Event Number file..." +
+                                    std::string(f.NextEventNumber >= 0 ? " " : "") + IntText(f.NextEventNumber);
+            WriteEventNumberFile(w.files(), f.EvNumPath, f.Text1[5].text);
+            if (f.EvNumLocalPath != f.EvNumPath) WriteEventNumberFile(w.files(), f.EvNumLocalPath, f.Text1[5].text);
+            return DrawResult::Drawn;
+        } catch (const OverflowError&) {
+            w.Msg(kCounterFull, Icon::Exclamation);
+            return DrawResult::Cancelled;
+        } catch (const FileError&) {
+            w.host.Pause(2000);
+            ++failures;
+            if (failures <= 6) continue;
+            if (w.AskYes("Having trouble reading " + f.EvNumPath + " Y to retry after checking Q is available.",
+                         "Unable to READ from the server!", Icon::Error))
+                failures = 0;
+            else
+                return DrawResult::Cancelled;
+        }
+    }
+}
+
+void AdvanceAfterSave(Workstation& w) {
+    auto& f = w.frmActivity;
+    if (!f.EditingRow) {
+        if (f.NextEventNumber < 32767)
+            ++f.NextEventNumber;
+        else
+            f.StatusBar1.panel[1] = "Event number 32767 reached: the counter is full.";
+    }
+    f.Text1[5].text = IntText(f.NextEventNumber);
+}
+
+void RollBackEventNumber(Workstation& w) {
+    auto& f = w.frmActivity;
+    f.Text1[5].text = NumText(Val(f.Text1[5].text) - 2);
+    try {
+        WriteEventNumberFile(w.files(), f.EvNumPath, f.Text1[5].text);
+    } catch (const FileError& e) {
+        w.Msg("Unable to write " + f.EvNumPath + " (" + e.what() +
+                  "). The number was rolled back on this station only; check the drive.",
+              Icon::Exclamation);
+    }
+    try {
+        f.NextEventNumber = ToInt16(Val(f.Text1[5].text) + 1);
+    } catch (const OverflowError&) {
+        f.NextEventNumber = 32767;
+    }
+    f.RollbackPending = true;
+}
+
+}  // namespace varnel

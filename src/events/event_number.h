@@ -1,0 +1,36 @@
+// The shared event number: the one-line event-number file, its discovery at
+// start-up, the draw of a number for Record Event, the advance after the save and
+// the roll-back of Clear Last.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "forms/workstation.h"
+
+namespace varnel {
+
+// First line of the file: nullopt when blank, else its leading-number value.
+// Throws FileError when it cannot be read.
+std::optional<double> ReadEventNumberFile(FileSystem& fs, const std::string& path);
+// Replaces the file with the one line `text` (a reader never sees half a file).
+void WriteEventNumberFile(FileSystem& fs, const std::string& path, const std::string& text);
+
+bool IsJulian(const ActivityForm& f);
+// The Julian number text for the present moment.
+std::string JulianText(Workstation& w);
+// A number as the program shows it: trimmed, up to 15 significant digits.
+std::string NumText(double v);
+
+// Start-up: find, create or fall back from the event-number file.
+void DiscoverEventNumberFile(Workstation& w);
+
+enum class DrawResult { Drawn, Cancelled };
+// Record Event's draw. Cancelled when the operator gives up on an unreadable file
+// or the counter is full; nothing must be saved then.
+DrawResult DrawEventNumber(Workstation& w);
+void AdvanceAfterSave(Workstation& w);
+// Clear Last, steps 1 to 3: the box goes back two, the file holds it, the counter
+// is the box + 1, RollbackPending is set.
+void RollBackEventNumber(Workstation& w);
+
+}  // namespace varnel

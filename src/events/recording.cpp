@@ -1,0 +1,233 @@
+#include "events/recording.h"
+
+#include "events/event_files.h"
+#include "events/event_number.h"
+#include "lists/comment_options.h"
+#include "lists/selection.h"
+#include "platform/numbers.h"
+#include "platform/strings.h"
+
+namespace varnel {
+
+std::string ClassifyActivity(const std::string& text) {
+    if (Contains(text, "CTD")) return "CTD";
+    static const std::pair<const char*, const char*> rules[] = {
+        {"PAIROVET", "PAIROVET"}, {"MANTA", "MANTA"},     {"BONGO", "BONGO"},     {"SECCHI", "SECCHI"},
+        {"SONOBUOY", "SONOBUOY"}, {"ARRAY", "TOWEDARRAY"}, {"POLE", "TM POLE"},   {"PUMP", "TM PUMP"},
+        {"FLO", "TM-GOFLO"},      {"CUFES", "CUFES"},     {"REFLICS", "REFLICS"}, {"STATION", "STATION"},
+        {"ADCP", "ADCP"},         {"CO2", "CO2"},         {"CUDLS2", "CUDLS2"},   {"PRR", "PRR"},
+        {"MER", "MER"},           {"MAMMAL", "MMammals"}};
+    std::string u = UCase(text);
+    for (const auto& [part, cls] : rules)
+        if (Contains(u, part)) return cls;
+    return "Ancillary";
+}
+
+namespace {
+
+void CommonEnding(Workstation& w, bool pause) {
+    auto& f = w.frmActivity;
+    if (pause) {
+        f.ManualEventNumber = false;
+        w.host.Pause(3000);
+    }
+    f.Command1[0].caption = "Record Event";
+    f.Command1[0].enabled = true;
+}
+
+void BackToRecordEvent(ActivityForm& f) {
+    f.Command1[0].caption = "Record Event";
+    f.Command1[0].enabled = true;
+}
+
+// The event-number file's value raised into the box after a warning was answered Yes.
+void RaiseFromFile(Workstation& w, int delta) {
+    auto& f = w.frmActivity;
+    if (IsJulian(f)) {
+        f.Text1[5].text = JulianText(w);
+        return;
+    }
+    try {
+        if (auto v = ReadEventNumberFile(w.files(), f.EvNumPath)) {
+            f.NextEventNumber = ToInt16(*v + delta);
+            if (Val(f.Text1[5].text) < f.NextEventNumber && !f.ManualEventNumber)
+                f.Text1[5].text = IntText(f.NextEventNumber);
+        }
+    } catch (const std::exception& e) {
+        f.StatusBar1.panel[1] = "Unable to read " + f.EvNumPath + ": the number on screen is used.";
+    }
+}
+
+void Start(Workstation& w) {
+    auto& f = w.frmActivity;
+    if (f.NavSource == "GPS" && w.frmCommCheck.btnGo.caption == "GO") {
+        if (w.host.MsgBox("GPS is not started, return to GPS startup form? Y/N", Buttons::YesNo, Icon::Error,
+                          "GPS not logging, return to activate?") == Answer::Yes) {
+            w.frmCommCheck.loaded = true;
+            w.frmCommCheck.visible = true;
+            return;
+        }
+    }
+    f.Command1[0].caption = "Record Event";
+    f.Command1[0].tooltip = "Saves the event number and all data displayed into the Cruise events log.";
+    CommonEnding(w, true);
+}
+
+void RecordEvent(Workstation& w) {
+    auto& f = w.frmActivity;
+    f.Timer1.interval = f.SamplingInterval;
+    f.Timer1.enabled = true;
+    f.Command1[0].caption = "Saving Event";
+    f.Command1[0].enabled = false;
+    if (f.menu.mnuAuto.enabled) {
+        if (Val(f.Text1[3].text) == 0 && Val(f.Text1[4].text) == 0) {
+            if (w.host.MsgBox("Navigation fields have not updated, record event anyways? Y/N", Buttons::YesNo,
+                              Icon::Warning, "Navigation fields not updated!") != Answer::Yes) {
+                BackToRecordEvent(f);
+                return;
+            }
+            RaiseFromFile(w, 1);
+        } else if (f.Text1[2].text == f.LastEventTime) {
+            if (w.host.MsgBox("GPS Time hasn't changed since the last event, record anyways? Y/N", Buttons::YesNo,
+                              Icon::Warning, "Time hasn't updated!") != Answer::Yes) {
+                BackToRecordEvent(f);
+                return;
+            }
+            RaiseFromFile(w, -1);
+        }
+    }
+    auto& g = f.EventLog;
+    if (f.gridRow == 0) f.gridRow = 1;
+    int row = f.EditingRow ? g.row : f.gridRow;
+    if (row < 1 || row >= g.rows) {
+        w.Msg("The event grid is full (" + std::to_string(g.rows - 1) +
+                  " rows). The event is saved to the files; restart the program to clear the grid.",
+              Icon::Exclamation);
+        row = -1;
+    }
+    auto cell = [&](int c) -> std::string& {
+        static std::string sink;
+        return row > 0 ? g.Cell(row, c) : (sink = std::string());
+    };
+    cell(0) = f.Text1[5].text;
+    cell(1) = f.Combo3.text;
+    cell(2) = f.Combo4.text;
+    cell(3) = f.Text1[1].text;
+    cell(4) = f.Text1[2].text;
+    f.LastEventTime = f.Text1[2].text;
+    cell(5) = f.Combo1.text;
+    if (!f.EditingRow) {
+        std::string ev = UCase(f.Combo1.text);
+        if (Contains(ev, "ARRIVAL") && !Contains(UCase(f.LastEventName), "DEPART")) {
+            int add = f.LastEventName.empty() ? 1 : (f.LastEventName != "STATION ARRIVAL" ? 2 : 0);
+            if (f.NextEventNumber <= 32767 - add) f.NextEventNumber = static_cast<int16_t>(f.NextEventNumber + add);
+        }
+        if (Contains(ev, "ARRIVAL") && !Contains(f.LastEventLine, "ARRIVAL"))
+            NextOrderOcc(w, f.OrdOcc);
+        else
+            ReadOrderOcc(w, f.OrdOcc);
+        f.LastEventName = Trim(f.Combo1.text);
+    }
+    cell(6) = f.Text1[3].text;
+    cell(7) = f.Text1[4].text;
+    cell(8) = f.Combo2.text;
+    cell(9) = CommentsField(f.txtComments.text);
+    f.Activity = ClassifyActivity(f.Combo1.text);
+    if (!f.EditingRow) {
+        ++f.gridRow;
+        if (DrawEventNumber(w) == DrawResult::Cancelled) {
+            --f.gridRow;
+            if (row > 0)
+                for (int c = 0; c < 10; ++c) g.Cell(row, c).clear();
+            f.StatusBar1.panel[1] = "Event not saved: no event number could be drawn.";
+            BackToRecordEvent(f);
+            return;
+        }
+    }
+    SaveEventLocal(w);
+    f.RollbackPending = false;
+    if (f.NetworkMode) SaveEventNetwork(w);
+    AdvanceAfterSave(w);
+    ClearCommentOptions(w);
+    if (!f.EditingRow) AdvanceEventSelection(w);
+    f.EditingRow = false;
+    CommonEnding(w, true);
+}
+
+void ClearLast(Workstation& w) {
+    auto& f = w.frmActivity;
+    f.Timer1.enabled = false;
+    bool yes = w.host.MsgBox("Do You want to erase an event entry? Y/N", Buttons::YesNo, Icon::Warning,
+                             "Erase Last Event?") == Answer::Yes;
+    if (yes && f.gridRow >= 2) {
+        int r = f.gridRow - 1;
+        f.EventLog.row = r;
+        if (r < f.EventLog.rows)
+            for (int c = 0; c < 10; ++c) f.EventLog.Cell(r, c).clear();
+        RollBackEventNumber(w);
+        f.gridRow -= 1;
+        f.Timer1.enabled = false;
+        if (!IsJulian(f)) {
+            f.Text1[5].text = IntText(f.NextEventNumber);
+            SetComments(w, f.txtComments.text + "erase previous event ;");
+            f.Timer1.enabled = true;
+        } else {
+            f.Text1[5].text = JulianText(w);
+        }
+    }
+    f.Timer1.enabled = true;
+    CommonEnding(w, false);
+}
+
+}  // namespace
+
+void QuitProgram(Workstation& w) {
+    SaveGridToIns(w);
+    w.frmActivity.Timer1.enabled = false;
+    w.frmCommCheck.Timer1.enabled = false;
+    if (w.host.SerialIsOpen()) w.host.SerialClose();
+    w.frmCommCheck.loaded = false;
+    w.frmCommCheck.visible = false;
+    w.End();
+}
+
+void Command1_Click(Workstation& w, int index) {
+    auto& f = w.frmActivity;
+    switch (index) {
+        case 0:
+            f.EvNumRetries = 0;
+            if (f.Command1[0].caption == "Start")
+                Start(w);
+            else if (f.Command1[0].caption == "Standingby") {
+                f.Command1[0].caption = "Record Event";
+                f.Command1[1].caption = "Standby";
+                CommonEnding(w, true);
+            } else if (f.Command1[0].caption == "Record Event")
+                RecordEvent(w);
+            break;
+        case 1:
+            if (f.Command1[0].caption == "Record Event") {
+                f.Command1[0].caption = "Standingby";
+                f.Command1[1].caption = "Resume";
+            } else if (f.Command1[0].caption == "Standingby") {
+                f.Command1[0].caption = "Record Event";
+                f.Command1[1].caption = "Standby";
+            }
+            if (!f.Command1[0].enabled) f.Command1[0].enabled = true;
+            break;
+        case 2:
+            if (w.host.MsgBox("Do you really want to quit? Y/N", Buttons::YesNo, Icon::None, "Close Program? Y/N") ==
+                Answer::Yes)
+                QuitProgram(w);
+            else
+                CommonEnding(w, false);
+            break;
+        case 3:
+            ClearLast(w);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace varnel

@@ -1,0 +1,94 @@
+// frmActivity, the main window: its controls, menu tree and the shared state that
+// start-up derives and the tick, the recorder and the selection panels work on.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+
+namespace varnel {
+
+struct ActivityMenu {
+    MenuItem mnuCfg, mnuAuto, mnuAutoEvent, mnuLineSta, mnuStndLine, mnuSelectLine, mnuCalcLine;
+    MenuItem PreLoad, mnuLastEvent, mnuCurrSta, mnuLastSta, mnuAllEvents;
+    MenuItem mnuSelEvents, mnuCruise, mnuBridge, mnuMMammals, mnuCUFES;
+    MenuItem mnuMulti, mnuEditCfg, mnuComSet, mnuCEcfg, mnuMakeEvFile, mnuLineFileEdit, mnuComments, mnuhtml;
+    MenuItem MnuHelp, mnuNetwork, mnuOrderOcc, mnuOrderOccFile, mnuEvent, mnuEventNumFile;
+    MenuItem mnuCurrPosition, mnuCurrPos;
+    MenuItem mnuPrintSetup, mnuPrintLog, mnuAllEvents2File;
+    MenuItem mnuExit;
+};
+
+// One row of the menu tree: its name, submenu depth (0 = menu bar) and item.
+struct MenuEntry {
+    const char* name;
+    int depth;
+    MenuItem* item;
+};
+
+struct ActivityForm {
+    ActivityForm();  // design state of every control
+
+    // Window
+    std::string caption = "Cruise Electronic Event Log";
+    int widthTwips = 13845;
+    int heightTwips = 8730;
+    bool loaded = false;
+    bool visible = false;
+
+    // Controls
+    std::array<Button, 4> Command1;
+    std::array<TextBox, 6> Text1;
+    ComboBox Combo1, Combo2, Combo3, Combo4;
+    TextBox txtComments;
+    Frame Frame5, Frame6, Frame4;
+    std::array<OptionButton, 3> Option5;  // station type
+    std::array<OptionButton, 3> Option3;  // sea conditions
+    std::array<OptionButton, 2> Option4;  // day/night
+    Frame frmSelectEvent, frmSelectMulti;
+    std::array<OptionButton, 30> Option1;
+    std::array<CheckBox, 27> Check1;
+    Grid EventLog;
+    TextBox Text2;
+    StatusBar StatusBar1;
+    Timer Timer1;
+    std::array<Label, 11> Label1;  // indices 0..5 and 7..10
+    ActivityMenu menu;
+
+    std::vector<MenuEntry> MenuTree();
+
+    // Paths and modes derived by start-up
+    std::string homeFolder, dataFolder, navFolder, commentOptPath, initialsPath;
+    std::string EventListPath, EventRole;
+    std::string EvNumNetPath, EvNumPath, EvNumLocalPath, CurrPosFile;
+    std::string PreloadMode, EventScheme, NavSource;
+    int SamplingInterval = 0;
+    bool MultiMode = false;
+    bool NetworkMode = true;
+    std::string helpPage;
+
+    // Event number and recorder state
+    int16_t NextEventNumber = 0;
+    bool ManualEventNumber = false;
+    bool RollbackPending = false;
+    bool EditingRow = false;
+    int EvNumRetries = 0;
+    int gridRow = 1;  // the next free grid row
+    std::string OrdOcc;
+    std::string LastEventLine, LastEventName, LastEventTime, Activity;
+    bool CtdAtDepth = false;
+    int16_t LastEventIndex = -1;
+
+    // Navigation values of the last tick
+    std::string DecLat, DecLon, CalcLine, CalcSta, StndLine, StndSta;
+    std::array<std::string, 201> metItems{};  // MET items 0 to 200
+    int metLaPos = 0, metLoPos = 0;
+    std::string udpRecord;  // the last record handed over by the UDP receiver
+    long udpMalformed = 0;
+
+    std::string lineFileChoice;  // the file last chosen in "Edit Line or Sta Files"
+};
+
+}  // namespace varnel

@@ -1,0 +1,121 @@
+#include "nav/gps_file.h"
+
+#include "platform/strings.h"
+#include "text/nav_date.h"
+
+namespace varnel {
+
+void SplitSentence(std::string_view s, std::vector<std::string>& list) {
+    size_t pos = 0, start = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != ',') continue;
+        if (pos >= list.size()) list.resize(pos + 1);
+        list[pos++] = std::string(s.substr(start, i - start));
+        start = i + 1;
+    }
+}
+
+namespace {
+
+std::string Hms(const std::string& t) { return Left(t, 2) + ":" + Mid(t, 3, 2) + ":" + Mid(t, 5, 2); }
+
+void SplitDegrees(const std::string& field, size_t n, std::string& deg, std::string& min) {
+    deg = Left(field, n);
+    min = field.size() < n ? field : field.substr(n);
+}
+
+const std::string& At(const std::vector<std::string>& v, size_t i) {
+    static const std::string empty;
+    return i < v.size() ? v[i] : empty;
+}
+
+}  // namespace
+
+GpsTexts ParseGpsLines(const std::vector<std::string>& lines, const std::string& primary, const std::string& second,
+                       std::string& status) {
+    GpsTexts g;
+    std::vector<std::string> a(21), b(21);
+    size_t found = lines.size();
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (Contains(lines[i], primary)) {
+            found = i;
+            break;
+        }
+    if (found == lines.size()) {
+        status = "GPS Status: BAD!";
+        return g;
+    }
+    SplitSentence(lines[found], a);
+    if (primary == "$GPGGA" && !second.empty())
+        for (size_t i = found; i < lines.size(); ++i)
+            if (Contains(lines[i], second)) SplitSentence(lines[i], b);
+    if (primary == "$GPGGA") {
+        g.time = Hms(At(a, 1));
+        SplitDegrees(At(a, 2), 2, g.latDeg, g.latMin);
+        SplitDegrees(At(a, 4), 3, g.lonDeg, g.lonMin);
+        if (second == "$GPZDA")
+            g.date = ConvertNavDate(At(b, 2) + At(b, 3) + At(b, 4));
+        else if (second == "$GPRMC")
+            g.date = ConvertNavDate(At(b, 9));
+    } else if (primary == "$GPRMC") {
+        g.time = Hms(At(a, 1));
+        g.date = ConvertNavDate(At(a, 9));
+        SplitDegrees(At(a, 3), 2, g.latDeg, g.latMin);
+        SplitDegrees(At(a, 5), 3, g.lonDeg, g.lonMin);
+    } else if (primary == "$GPWPL") {
+        // A waypoint gives a position only: $GPWPL,ddmm.mm,N,dddmm.mm,W,name
+        SplitDegrees(At(a, 1), 2, g.latDeg, g.latMin);
+        SplitDegrees(At(a, 3), 3, g.lonDeg, g.lonMin);
+    }
+    status = "GPS Status: Good";
+    return g;
+}
+
+GpsTexts ReadGpsFile(Workstation& w, const std::string& path) {
+    auto& f = w.frmActivity;
+    int failures = 0;
+    for (;;) {
+        try {
+            std::vector<std::string> lines;
+            for (auto& l : w.files().ReadLines(path))
+                if (!Trim(l).empty()) lines.push_back(Trim(l));
+            std::string status = f.StatusBar1.panel[3];
+            GpsTexts g = ParseGpsLines(lines, w.cfg[14], w.cfg[15], status);
+            f.StatusBar1.panel[3] = status;
+            return g;
+        } catch (const FileError&) {
+            w.host.Pause(2000);
+            if (++failures <= 6) continue;
+            if (w.host.MsgBox("Having trouble reading " + path + " Y to retry after checking Q is available.",
+                              Buttons::YesNo, Icon::Error, "Unable to READ from the server!") == Answer::Yes) {
+                failures = 0;
+                continue;
+            }
+            f.StatusBar1.panel[3] = "GPS Status: BAD!";
+            return {};
+        }
+    }
+}
+
+void WriteSentenceFile(Workstation& w, const std::string& display) {
+    auto sentence = [&](const std::string& id) -> std::string {
+        if (id.empty()) return "";
+        auto p = display.find(id);
+        if (p == std::string::npos) return "";
+        auto e = display.find('\r', p);
+        return display.substr(p, e == std::string::npos ? std::string::npos : e - p);
+    };
+    std::string primary = sentence(w.cfg[14]);
+    std::string second = sentence(w.cfg[15]);
+    if (primary.size() <= 4) return;
+    std::string path = w.cfg[3] + w.cfg[8];
+    auto k = primary.find(",,,$");
+    size_t cut = k == std::string::npos ? 0 : k + 1;
+    try {
+        w.files().ReplaceLines(path, {"\"" + primary.substr(0, primary.size() - cut) + "\"", "\"" + second + "\""});
+    } catch (const FileError&) {
+        w.Msg("Unable to write to " + path + " ! Fix by mapping drive Q or edit varnelgps.cfg datapath.");
+    }
+}
+
+}  // namespace varnel

@@ -1,0 +1,19 @@
+// The workstation clock's fixed formats: short date MM/dd/yyyy, short time HH:mm,
+// long time HH:mm:ss (24-hour), and the logs' local date dd-Mon-yyyy.
+#pragma once
+#include <string>
+
+#include "platform/host.h"
+
+namespace varnel {
+
+std::string ShortDate(const DateTime& t);
+std::string ShortTime(const DateTime& t);
+std::string LongTime(const DateTime& t);
+std::string DateLoc(const DateTime& t);
+int DayOfYear(const DateTime& t);
+bool IsLeapYear(int year);
+// Adds milliseconds to a clock reading (the fake clock's pauses).
+DateTime AddMilliseconds(const DateTime& t, long long ms, long long* subMs = nullptr);
+
+}  // namespace varnel

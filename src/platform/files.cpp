@@ -1,0 +1,159 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace varnel {
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::string cur;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(cur);
+            cur.clear();
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            cur += c;
+        }
+    }
+    if (!cur.empty()) lines.push_back(cur);
+    return lines;
+}
+
+namespace {
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string Reason() { return std::strerror(errno); }
+
+void WriteAllFd(int fd, const std::string& data, std::string_view path) {
+    size_t done = 0;
+    while (done < data.size()) {
+        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw FileError("Unable to write " + std::string(path) + ": " + Reason());
+        }
+        done += static_cast<size_t>(n);
+    }
+}
+
+}  // namespace
+
+void FileSystem::InjectFault(std::string_view path, FaultKind kind, int count) {
+    faults_[Native(path)][kind] += count;
+}
+
+void FileSystem::CheckFault(std::string_view path, FaultKind kind) {
+    if (faults_.empty()) return;
+    auto it = faults_.find(Native(path));
+    if (it == faults_.end()) return;
+    auto k = it->second.find(kind);
+    if (k == it->second.end() || k->second <= 0) return;
+    --k->second;
+    static const char* names[] = {"open", "read", "write"};
+    throw FileError("Simulated " + std::string(names[static_cast<int>(kind)]) + " failure on " + std::string(path));
+}
+
+bool FileSystem::Exists(std::string_view path) const {
+    if (path.empty()) return false;
+    std::error_code ec;
+    std::string n = Native(path);
+    return fs::exists(n, ec) && !fs::is_directory(n, ec);
+}
+
+std::string FileSystem::ReadAll(std::string_view path) {
+    CheckFault(path, FaultKind::Open);
+    std::string n = Native(path);
+    std::ifstream in(n, std::ios::binary);
+    if (!in) throw FileError("Unable to open " + std::string(path) + ": " + Reason());
+    CheckFault(path, FaultKind::Read);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    if (in.bad()) throw FileError("Unable to read " + std::string(path));
+    return ss.str();
+}
+
+std::vector<std::string> FileSystem::ReadLines(std::string_view path) { return SplitLines(ReadAll(path)); }
+
+void FileSystem::WriteLines(std::string_view path, const std::vector<std::string>& lines) {
+    CheckFault(path, FaultKind::Open);
+    std::string n = Native(path);
+    int fd = ::open(n.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) throw FileError("Unable to create " + std::string(path) + ": " + Reason());
+    try {
+        CheckFault(path, FaultKind::Write);
+        WriteAllFd(fd, Joined(lines), path);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    ::close(fd);
+}
+
+void FileSystem::AppendLines(std::string_view path, const std::vector<std::string>& lines, bool sync) {
+    CheckFault(path, FaultKind::Open);
+    std::string n = Native(path);
+    int fd = ::open(n.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    if (fd < 0) throw FileError("Unable to open " + std::string(path) + " for appending: " + Reason());
+    try {
+        CheckFault(path, FaultKind::Write);
+        WriteAllFd(fd, Joined(lines), path);
+        if (sync && ::fsync(fd) != 0) throw FileError("Unable to sync " + std::string(path) + ": " + Reason());
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    ::close(fd);
+}
+
+void FileSystem::ReplaceLines(std::string_view path, const std::vector<std::string>& lines) {
+    CheckFault(path, FaultKind::Open);
+    std::string n = Native(path);
+    fs::path target(n);
+    std::string tmp = (target.parent_path() / ("." + target.filename().string() + ".tmp" +
+                                               std::to_string(::getpid())))
+                          .string();
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) throw FileError("Unable to create " + std::string(path) + ": " + Reason());
+    try {
+        CheckFault(path, FaultKind::Write);
+        WriteAllFd(fd, Joined(lines), path);
+        ::fsync(fd);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        throw;
+    }
+    ::close(fd);
+    if (::rename(tmp.c_str(), n.c_str()) != 0) {
+        std::string why = Reason();
+        ::unlink(tmp.c_str());
+        throw FileError("Unable to replace " + std::string(path) + ": " + why);
+    }
+}
+
+void FileSystem::Remove(std::string_view path) {
+    std::error_code ec;
+    fs::remove(Native(path), ec);
+}
+
+}  // namespace varnel

@@ -1,0 +1,57 @@
+// The file system as the logic sees it: whole-file reads of 8-bit text (CR LF, LF
+// or CR line ends), writes with CR LF, appends of one line in one write, and
+// one-line files replaced atomically. Every operation opens, works and closes.
+// Failures throw FileError; tests can make the next N opens, reads or writes of a
+// path fail.
+#pragma once
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/paths.h"
+
+namespace varnel {
+
+struct FileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+enum class FaultKind { Open, Read, Write };
+
+class FileSystem {
+public:
+    explicit FileSystem(DriveMap map = {}) : map_(std::move(map)) {}
+
+    const DriveMap& Drives() const { return map_; }
+    DriveMap& Drives() { return map_; }
+    std::string Native(std::string_view path) const { return NativePath(map_, path); }
+
+    bool Exists(std::string_view path) const;
+    // Every line of the file without its line end.
+    std::vector<std::string> ReadLines(std::string_view path);
+    // The whole file as bytes.
+    std::string ReadAll(std::string_view path);
+    // Create or truncate, then write each line followed by CR LF.
+    void WriteLines(std::string_view path, const std::vector<std::string>& lines);
+    // Create or append; the lines (each + CR LF) go out in one write.
+    void AppendLines(std::string_view path, const std::vector<std::string>& lines, bool sync = false);
+    // Replace the file so that a reader never sees it half-written: a temporary file
+    // in the same folder, flushed, then renamed over the old one.
+    void ReplaceLines(std::string_view path, const std::vector<std::string>& lines);
+    void Remove(std::string_view path);
+
+    // Fault injection: the next `count` operations of that kind on the path fail.
+    void InjectFault(std::string_view path, FaultKind kind, int count);
+
+private:
+    void CheckFault(std::string_view path, FaultKind kind);
+    DriveMap map_;
+    std::map<std::string, std::map<FaultKind, int>> faults_;
+};
+
+// Splits text at CR LF, LF or CR. A final line end does not start another line.
+std::vector<std::string> SplitLines(std::string_view text);
+
+}  // namespace varnel

@@ -1,0 +1,75 @@
+// Host for tests and the scenario runner: answers from a queue, every message
+// recorded, a fake clock that pauses advance at once, serial and UDP input fed by
+// the test, and file faults per path through FileSystem::InjectFault.
+#pragma once
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/host.h"
+
+namespace varnel {
+
+struct UnexpectedQuestion : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct RecordedMessage {
+    std::string prompt, title;
+    Buttons buttons;
+    Icon icon;
+    Answer answer;
+};
+
+class HeadlessHost : public Host {
+public:
+    explicit HeadlessHost(DriveMap drives) : Host(std::move(drives)) {}
+
+    Answer MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title) override;
+    void Pause(int ms) override { Advance(ms); }
+    DateTime Now() override { return clock_; }
+    std::optional<std::string> OpenFileDialog(const std::string& folder) override;
+    std::optional<std::string> SaveFileDialog(const std::string& folder) override;
+    void Launch(const std::string& command) override { launched.push_back(command); }
+    void EndProgram() override { ended = true; }
+
+    bool SerialOpen(int port, const std::string& settings) override;
+    void SerialClose() override { serialOpen = false; }
+    bool SerialIsOpen() override { return serialOpen; }
+    std::string SerialRead() override;
+
+    bool UdpListen(int port) override {
+        udpPort = port;
+        return true;
+    }
+    std::vector<std::string> UdpTake() override;
+
+    void SetClock(const DateTime& t) {
+        clock_ = t;
+        subMs_ = 0;
+    }
+    void Advance(long long ms);
+
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> picks;
+    std::vector<RecordedMessage> messages;
+    size_t checkedMessages = 0;
+    std::vector<std::string> launched;
+    size_t checkedLaunches = 0;
+    bool ended = false;
+
+    bool serialOpen = false;
+    bool serialFailNextOpen = false;
+    int serialPort = 0;
+    std::string serialSettings;
+    std::string serialPending;
+    int udpPort = 0;
+    std::vector<std::string> udpPending;
+
+private:
+    DateTime clock_{2026, 1, 1, 0, 0, 0};
+    long long subMs_ = 0;
+};
+
+}  // namespace varnel

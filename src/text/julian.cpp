@@ -1,0 +1,20 @@
+#include "text/julian.h"
+
+#include "platform/datetime.h"
+#include "platform/strings.h"
+#include "text/pad_text.h"
+
+namespace varnel {
+
+JulianNumber MakeJulianNumber(Host& host, const CfgLines& cfg) {
+    JulianNumber j;
+    DateTime now = host.Now();
+    j.date = now;
+    j.day = std::to_string(DayOfYear(now));
+    if (j.day.size() < 3) PadText(j.day, 3, "L", "0");
+    std::string t = UCase(cfg[20]) == "LONG" ? LongTime(now) : ShortTime(now);
+    j.time = ReplaceAll(t, ":", "");
+    return j;
+}
+
+}  // namespace varnel

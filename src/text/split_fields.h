@@ -1,0 +1,16 @@
+// The comma splitter used for every log line and navigation record.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnel {
+
+// Walks the text: a "," ends the current field, which is stored at the next position
+// of the list (from element 0). Stops when `count` fields are stored (0: no limit).
+// Text after the last comma is never stored; quotes are not special; elements beyond
+// the stored fields keep what they held. Storing beyond the end of the list throws
+// std::out_of_range, which the caller's error handling receives.
+void SplitFields(std::string_view text, std::vector<std::string>& list, int count);
+
+}  // namespace varnel

@@ -1,0 +1,518 @@
+#include "scenario_runner.h"
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+#include "app/config_editor.h"
+#include "app/menu_commands.h"
+#include "app/startup.h"
+#include "control_lookup.h"
+#include "events/event_grid.h"
+#include "events/recording.h"
+#include "lists/comment_options.h"
+#include "lists/event_editor.h"
+#include "lists/line_station_boxes.h"
+#include "lists/selection.h"
+#include "nav/comm_check.h"
+#include "nav/nav_tick.h"
+#include "platform/datetime.h"
+#include "platform/headless/headless_host.h"
+#include "platform/numbers.h"
+
+namespace fs = std::filesystem;
+
+namespace varnel::scenario {
+
+namespace {
+
+struct Failure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::vector<std::string> Tokenize(const std::string& line) {
+    std::vector<std::string> out;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        if (i >= line.size()) break;
+        std::string tok;
+        if (line[i] == '"') {
+            ++i;
+            while (i < line.size() && line[i] != '"') {
+                if (line[i] == '\\' && i + 1 < line.size()) {
+                    char n = line[i + 1];
+                    if (n == '"') { tok += '"'; i += 2; continue; }
+                    if (n == '\\') { tok += '\\'; i += 2; continue; }
+                    if (n == 'r') { tok += '\r'; i += 2; continue; }
+                    if (n == 'n') { tok += '\n'; i += 2; continue; }
+                    if (n == 't') { tok += '\t'; i += 2; continue; }
+                }
+                tok += line[i++];
+            }
+            ++i;
+        } else {
+            while (i < line.size() && line[i] != ' ' && line[i] != '\t') tok += line[i++];
+        }
+        out.push_back(tok);
+    }
+    return out;
+}
+
+struct Station {
+    std::unique_ptr<HeadlessHost> host;
+    std::unique_ptr<Workstation> ws;
+};
+
+class Scenario {
+public:
+    explicit Scenario(std::string name) : name_(std::move(name)) {
+        root_ = fs::temp_directory_path() / ("varnel-scn-" + std::to_string(::getpid()) + "-" + std::to_string(++count_));
+        fs::remove_all(root_);
+        fs::create_directories(root_);
+        Switch("A");
+    }
+    ~Scenario() {
+        std::error_code ec;
+        fs::remove_all(root_, ec);
+    }
+    const std::string& Name() const { return name_; }
+
+    void Switch(const std::string& name) {
+        auto it = stations_.find(name);
+        if (it == stations_.end()) {
+            DriveMap map;
+            map.root = (root_ / "shared").string();
+            map.overrides['C'] = (root_ / name / "C").string();
+            fs::create_directories(map.overrides['C']);
+            Station s;
+            s.host = std::make_unique<HeadlessHost>(map);
+            s.host->SetClock(clock_);
+            s.ws = std::make_unique<Workstation>(*s.host);
+            it = stations_.emplace(name, std::move(s)).first;
+        }
+        cur_ = &it->second;
+    }
+
+    HeadlessHost& Host() { return *cur_->host; }
+    Workstation& W() { return *cur_->ws; }
+    void SetClockAll(const DateTime& t) {
+        clock_ = t;
+        for (auto& [n, s] : stations_) s.host->SetClock(t);
+    }
+    std::string Native(const std::string& p) { return Host().Files().Native(p); }
+
+private:
+    static inline int count_ = 0;
+    std::string name_;
+    fs::path root_;
+    std::map<std::string, Station> stations_;
+    Station* cur_ = nullptr;
+    DateTime clock_{2026, 7, 5, 12, 0, 0};
+};
+
+std::string JoinLines(const std::vector<std::string>& v) {
+    std::string s;
+    for (auto& l : v) s += l + "\r\n";
+    return s;
+}
+
+std::vector<std::string> ReadFileLines(const std::string& native) {
+    std::ifstream in(native, std::ios::binary);
+    if (!in) throw Failure("file " + native + " is missing");
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return SplitLines(ss.str());
+}
+
+Answer ParseAnswer(const std::string& s) {
+    if (s == "Yes") return Answer::Yes;
+    if (s == "No") return Answer::No;
+    if (s == "Cancel") return Answer::Cancel;
+    if (s == "Ok") return Answer::Ok;
+    throw Failure("unknown answer " + s);
+}
+
+std::string StateValue(Workstation& w, const std::string& name) {
+    auto& f = w.frmActivity;
+    auto b = [](bool v) { return std::string(v ? "true" : "false"); };
+    if (name.rfind("CfgLines(", 0) == 0) return w.cfg[std::atoi(name.c_str() + 9)];
+    if (name == "NextEventNumber") return std::to_string(f.NextEventNumber);
+    if (name == "NetworkMode") return b(f.NetworkMode);
+    if (name == "EvNumPath") return f.EvNumPath;
+    if (name == "EventListPath") return f.EventListPath;
+    if (name == "EventRole") return f.EventRole;
+    if (name == "CurrPosFile") return f.CurrPosFile;
+    if (name == "PreloadMode") return f.PreloadMode;
+    if (name == "EventScheme") return f.EventScheme;
+    if (name == "SamplingInterval") return std::to_string(f.SamplingInterval);
+    if (name == "MultiMode") return b(f.MultiMode);
+    if (name == "NavSource") return f.NavSource;
+    if (name == "ManualEventNumber") return b(f.ManualEventNumber);
+    if (name == "RollbackPending") return b(f.RollbackPending);
+    if (name == "EditingRow") return b(f.EditingRow);
+    if (name == "LastEventIndex") return std::to_string(f.LastEventIndex);
+    if (name == "GridRow") return std::to_string(f.gridRow);
+    if (name == "OrdOcc") return f.OrdOcc;
+    if (name == "DecLat") return f.DecLat;
+    if (name == "DecLon") return f.DecLon;
+    if (name == "CalcLine") return f.CalcLine;
+    if (name == "CalcSta") return f.CalcSta;
+    if (name == "StndLine") return f.StndLine;
+    if (name == "StndSta") return f.StndSta;
+    if (name == "EvNumRetries") return std::to_string(f.EvNumRetries);
+    if (name == "LastEventLine") return f.LastEventLine;
+    if (name == "LastEventName") return f.LastEventName;
+    if (name == "LastEventTime") return f.LastEventTime;
+    if (name == "CtdAtDepth") return b(f.CtdAtDepth);
+    if (name == "UdpMalformed") return std::to_string(f.udpMalformed);
+    if (name == "title") return f.caption;
+    if (name == "clock") {
+        DateTime t = w.host.Now();
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                      t.second);
+        return buf;
+    }
+    throw Failure("unknown state " + name);
+}
+
+ControlRef Control(Workstation& w, const std::string& name) {
+    auto c = FindControl(w, ParseName(name));
+    if (!c) throw Failure("no control " + name);
+    return *c;
+}
+
+OptionFrame FrameOf(const std::string& base) {
+    if (base == "Option5") return OptionFrame::StationType;
+    if (base == "Option3") return OptionFrame::SeaConditions;
+    return OptionFrame::DayNight;
+}
+
+void Click(Workstation& w, const std::string& name) {
+    ParsedName n = ParseName(name);
+    const std::string& b = n.base;
+    if (n.window.empty() || n.window == "frmActivity") {
+        if (b == "Command1") return Command1_Click(w, n.index);
+        if (b == "Option1") return Option1_Click(w, n.index);
+        if (b == "Check1") return Check1_Click(w, n.index);
+        if (b == "Option5" || b == "Option3" || b == "Option4") return CommentOption_Click(w, FrameOf(b), n.index);
+        if (b == "Combo1") return Combo1_Click(w);
+        if (b == "Combo3") return Combo3_Click(w);
+        if (b == "EventLog") return;
+        if (ClickMenu(w, b)) return;
+    } else if (n.window == "frmCommCheck") {
+        if (b == "btnGo") return btnGo_Click(w);
+        if (b == "Command1") return CommCheck_Command1_Click(w);
+        if (b == "Command2") return CommCheck_Command2_Click(w);
+        if (b.rfind("Option", 0) == 0) return CommCheck_Option_Click(w, b[6] - '0', n.index);
+    } else if (n.window == "FrmEditCFG") {
+        if (b == "Command1") return EditCfg_Command1_Click(w, n.index);
+    } else if (n.window == "frmEventEdit") {
+        if (b == "Command1") return EventEdit_Command1_Click(w, n.index);
+        if (b == "EventList") return;
+    }
+    throw Failure("cannot click " + name);
+}
+
+void DblClick(Workstation& w, const std::string& name) {
+    ParsedName n = ParseName(name);
+    const std::string& b = n.base;
+    if (b == "EventLog") return EventLog_DblClick(w, n.index);
+    if (b == "Option5" || b == "Option3" || b == "Option4") return CommentOption_DblClick(w, FrameOf(b), n.index);
+    if (b == "Text1" && n.window.empty()) return Text1_DblClick(w);
+    if (b == "frmSelectEvent") {
+        w.frmEventEdit.visible = true;
+        return;
+    }
+    throw Failure("cannot double-click " + name);
+}
+
+void Type(Workstation& w, const std::string& name, const std::string& text) {
+    auto c = Control(w, name);
+    if (auto* t = std::get_if<TextBox*>(&c)) (*t)->text = text;
+    else if (auto* cb = std::get_if<ComboBox*>(&c)) (*cb)->text = text;
+    else if (auto* cell = std::get_if<CellRef>(&c)) cell->grid->Cell(cell->row, cell->col) = text;
+    else throw Failure("cannot type into " + name);
+    if (name == "txtComments") txtComments_Change(w);
+}
+
+}  // namespace
+
+Totals RunFile(const std::string& path, std::ostream& out) {
+    Totals totals;
+    std::ifstream in(path);
+    if (!in) {
+        out << "FAIL " << path << ": cannot open the scenario file\n";
+        ++totals.failed;
+        return totals;
+    }
+    std::vector<std::string> lines;
+    for (std::string l; std::getline(in, l);) {
+        if (!l.empty() && l.back() == '\r') l.pop_back();
+        lines.push_back(l);
+    }
+    std::unique_ptr<Scenario> sc;
+    bool failed = false;
+    auto finish = [&] {
+        if (!sc) return;
+        if (!failed) {
+            out << "PASS " << sc->Name() << "\n";
+            ++totals.passed;
+        }
+        sc.reset();
+    };
+    for (size_t ln = 0; ln < lines.size(); ++ln) {
+        const std::string& raw = lines[ln];
+        auto first = raw.find_first_not_of(" \t");
+        if (first == std::string::npos || raw[first] == '#') continue;
+        auto tok = Tokenize(raw);
+        if (tok.empty()) continue;
+        auto blockLines = [&](size_t indentBase) {
+            std::vector<std::string> block;
+            while (++ln < lines.size()) {
+                std::string l = lines[ln];
+                auto f = l.find_first_not_of(' ');
+                if (f != std::string::npos && l.substr(f) == "end") break;
+                size_t cut = std::min(l.size(), indentBase + 2);
+                size_t blanks = 0;
+                while (blanks < cut && l[blanks] == ' ') ++blanks;
+                block.push_back(l.substr(blanks));
+            }
+            return block;
+        };
+        if (tok[0] == "scenario") {
+            finish();
+            std::string name = raw.substr(raw.find("scenario") + 9);
+            sc = std::make_unique<Scenario>(name);
+            failed = false;
+            continue;
+        }
+        if (!sc) sc = std::make_unique<Scenario>(fs::path(path).stem().string());
+        if (failed) {
+            if (tok[0] == "file" || (tok[0] == "expect" && tok.size() == 3 && tok[1] == "file")) blockLines(first);
+            continue;
+        }
+        try {
+            auto& h = sc->Host();
+            auto& w = sc->W();
+            const std::string& cmd = tok[0];
+            auto need = [&](size_t n) {
+                if (tok.size() < n) throw Failure("too few words");
+            };
+            if (cmd == "station") {
+                need(2);
+                sc->Switch(tok[1]);
+            } else if (cmd == "file") {
+                need(2);
+                auto block = blockLines(first);
+                std::string native = sc->Native(tok[1]);
+                fs::create_directories(fs::path(native).parent_path());
+                std::ofstream(native, std::ios::binary) << JoinLines(block);
+            } else if (cmd == "rawfile") {
+                need(3);
+                std::string native = sc->Native(tok[1]);
+                fs::create_directories(fs::path(native).parent_path());
+                std::ofstream(native, std::ios::binary) << tok[2];
+            } else if (cmd == "remove") {
+                need(2);
+                h.Files().Remove(tok[1]);
+            } else if (cmd == "fault") {
+                need(4);
+                FaultKind k = tok[2] == "open" ? FaultKind::Open : tok[2] == "read" ? FaultKind::Read : FaultKind::Write;
+                h.Files().InjectFault(tok[1], k, std::atoi(tok[3].c_str()));
+            } else if (cmd == "clock") {
+                need(3);
+                DateTime t;
+                std::sscanf(tok[1].c_str(), "%d-%d-%d", &t.year, &t.month, &t.day);
+                std::sscanf(tok[2].c_str(), "%d:%d:%d", &t.hour, &t.minute, &t.second);
+                sc->SetClockAll(t);
+            } else if (cmd == "wait") {
+                need(2);
+                h.Advance(std::atoll(tok[1].c_str()));
+            } else if (cmd == "answer") {
+                for (size_t i = 1; i < tok.size(); ++i) h.answers.push_back(ParseAnswer(tok[i]));
+            } else if (cmd == "pick") {
+                need(2);
+                h.picks.push_back(tok[1] == "none" ? std::nullopt : std::optional<std::string>(tok[1]));
+            } else if (cmd == "start") {
+                Activity_Form_Load(w);
+            } else if (cmd == "click") {
+                need(2);
+                Click(w, tok[1]);
+            } else if (cmd == "dblclick") {
+                need(2);
+                DblClick(w, tok[1]);
+            } else if (cmd == "type") {
+                need(3);
+                Type(w, tok[1], tok[2]);
+            } else if (cmd == "key") {
+                need(3);
+                int code = std::atoi(tok[2].c_str());
+                if (tok[1] == "frmActivity") Activity_Form_KeyDown(w, code);
+                else if (tok[1] == "frmEventEdit.EventList") EventList_KeyPress(w, code);
+                else throw Failure("no key handling for " + tok[1]);
+            } else if (cmd == "choose") {
+                need(3);
+                auto c = Control(w, tok[1]);
+                auto* cb = std::get_if<ComboBox*>(&c);
+                if (!cb) throw Failure(tok[1] + " is not a drop-down box");
+                (*cb)->text = tok[2];
+                if (tok[1] == "Combo1") Combo1_Click(w);
+                if (tok[1] == "Combo3") Combo3_Click(w);
+            } else if (cmd == "cell") {
+                need(2);
+                ParsedName n = ParseName(tok[1]);
+                auto c = FindControl(w, n);
+                auto* cell = c ? std::get_if<CellRef>(&*c) : nullptr;
+                if (!cell) throw Failure("no cell " + tok[1]);
+                cell->grid->row = cell->row;
+                cell->grid->col = cell->col;
+            } else if (cmd == "tick") {
+                std::string timer = tok.size() > 1 ? tok[1] : "Timer1";
+                if (timer == "frmCommCheck.Timer1") {
+                    h.Advance(w.frmCommCheck.Timer1.interval);
+                    if (w.frmCommCheck.Timer1.enabled && w.frmCommCheck.loaded) CommCheck_Timer1_Timer(w);
+                } else {
+                    h.Advance(w.frmActivity.Timer1.interval);
+                    if (w.frmActivity.Timer1.enabled && !w.ended) Timer1_Timer(w);
+                }
+            } else if (cmd == "serial") {
+                need(2);
+                h.serialPending += tok[1];
+            } else if (cmd == "serialport") {
+                h.serialFailNextOpen = true;
+            } else if (cmd == "udp") {
+                need(2);
+                h.udpPending.push_back(tok[1]);
+            } else if (cmd == "expect") {
+                need(2);
+                const std::string& what = tok[1];
+                if (what == "no" && tok.size() > 2 && tok[2] == "message") {
+                    if (h.checkedMessages < h.messages.size())
+                        throw Failure("unchecked message \"" + h.messages[h.checkedMessages].prompt + "\"");
+                } else if (what == "message") {
+                    need(3);
+                    if (h.checkedMessages >= h.messages.size()) throw Failure("no message \"" + tok[2] + "\" was shown");
+                    auto& m = h.messages[h.checkedMessages++];
+                    if (m.prompt != tok[2]) throw Failure("message was \"" + m.prompt + "\", not \"" + tok[2] + "\"");
+                    if (tok.size() >= 5 && tok[3] == "title" && m.title != tok[4])
+                        throw Failure("title was \"" + m.title + "\", not \"" + tok[4] + "\"");
+                } else if (what == "launched") {
+                    need(3);
+                    if (h.checkedLaunches >= h.launched.size()) throw Failure("nothing was launched");
+                    auto& l = h.launched[h.checkedLaunches++];
+                    if (l != tok[2]) throw Failure("launched \"" + l + "\", not \"" + tok[2] + "\"");
+                } else if (what == "program") {
+                    need(3);
+                    bool want = tok[2] == "ended";
+                    if (w.ended != want) throw Failure(std::string("program is ") + (w.ended ? "ended" : "running"));
+                } else if (what == "window") {
+                    need(4);
+                    bool vis = false;
+                    if (tok[2] == "frmActivity") vis = w.frmActivity.visible;
+                    else if (tok[2] == "frmCommCheck") vis = w.frmCommCheck.visible;
+                    else if (tok[2] == "FrmEditCFG") vis = w.FrmEditCFG.visible;
+                    else if (tok[2] == "frmEventEdit") vis = w.frmEventEdit.visible;
+                    else throw Failure("no window " + tok[2]);
+                    if (vis != (tok[3] == "visible"))
+                        throw Failure("window " + tok[2] + " is " + (vis ? "visible" : "hidden"));
+                } else if (what == "file") {
+                    need(3);
+                    std::string native = sc->Native(tok[2]);
+                    if (tok.size() == 3) {
+                        auto block = blockLines(first);
+                        auto got = ReadFileLines(native);
+                        for (size_t i = 0; i < std::max(block.size(), got.size()); ++i) {
+                            std::string g = i < got.size() ? got[i] : "<none>";
+                            std::string e = i < block.size() ? block[i] : "<none>";
+                            if (g != e)
+                                throw Failure("file " + tok[2] + " line " + std::to_string(i + 1) + " is \"" + g +
+                                              "\", expected \"" + e + "\"");
+                        }
+                    } else if (tok[3] == "missing" || tok[3] == "exists") {
+                        bool exists = fs::exists(native);
+                        if (exists != (tok[3] == "exists"))
+                            throw Failure("file " + tok[2] + (exists ? " exists" : " is missing"));
+                    } else if (tok[3] == "lines") {
+                        need(6);
+                        auto got = ReadFileLines(native);
+                        if (std::to_string(got.size()) != tok[5])
+                            throw Failure("file " + tok[2] + " has " + std::to_string(got.size()) + " lines");
+                    } else if (tok[3] == "line") {
+                        need(7);
+                        auto got = ReadFileLines(native);
+                        size_t n = static_cast<size_t>(std::atoi(tok[4].c_str()));
+                        std::string g = n >= 1 && n <= got.size() ? got[n - 1] : "<none>";
+                        if (g != tok[6])
+                            throw Failure("file " + tok[2] + " line " + tok[4] + " is \"" + g + "\", expected \"" +
+                                          tok[6] + "\"");
+                    }
+                } else if (what == "state") {
+                    need(5);
+                    std::string got = StateValue(w, tok[2]);
+                    if (got != tok[4]) throw Failure("state " + tok[2] + " is \"" + got + "\", expected \"" + tok[4] + "\"");
+                } else {
+                    need(4);
+                    std::string name = what, prop;
+                    int arg = -1;
+                    // NAME.prop where prop has no parentheses, or .colwidth(N)
+                    auto lastDot = name.rfind('.');
+                    static const char* props[] = {"caption", "text", "value", "checked", "visible", "enabled",
+                                                  "editable", "tooltip", "width", "height", "top", "left",
+                                                  "items", "count", "interval", "row", "colwidth"};
+                    if (lastDot != std::string::npos) {
+                        std::string p = name.substr(lastDot + 1);
+                        std::string pbase = p.substr(0, p.find('('));
+                        for (auto* k : props)
+                            if (pbase == k) {
+                                prop = pbase;
+                                if (p.find('(') != std::string::npos) arg = std::atoi(p.c_str() + p.find('(') + 1);
+                                name = name.substr(0, lastDot);
+                            }
+                    }
+                    std::string got;
+                    static const std::map<std::string, int> windows = {
+                        {"frmActivity", 0}, {"frmCommCheck", 1}, {"FrmEditCFG", 2}, {"frmEventEdit", 3}};
+                    if (auto wi = windows.find(name); wi != windows.end() && !prop.empty()) {
+                        std::string cap[] = {w.frmActivity.caption, w.frmCommCheck.caption, w.FrmEditCFG.caption,
+                                             w.frmEventEdit.caption};
+                        if (prop == "caption") got = cap[wi->second];
+                        else if (prop == "width") got = std::to_string(w.frmActivity.widthTwips);
+                        else throw Failure("unknown window property " + prop);
+                    } else if (name == "frmSelectEvent" && prop.empty()) {
+                        got = w.frmActivity.frmSelectEvent.caption;
+                    } else {
+                        auto c = Control(w, name);
+                        if (prop.empty()) got = MainValue(c);
+                        else {
+                            auto v = Property(c, prop, arg);
+                            if (!v) throw Failure("no property " + prop + " on " + name);
+                            got = *v;
+                        }
+                    }
+                    if (got != tok[3]) throw Failure(tok[1] + " is \"" + got + "\", expected \"" + tok[3] + "\"");
+                }
+            } else {
+                throw Failure("unknown line");
+            }
+        } catch (const UnexpectedQuestion& q) {
+            out << "FAIL " << sc->Name() << ": line " << ln + 1 << ": unexpected question: " << q.what() << "\n";
+            ++totals.failed;
+            failed = true;
+        } catch (const std::exception& e) {
+            out << "FAIL " << sc->Name() << ": line " << ln + 1 << ": " << e.what() << "\n";
+            ++totals.failed;
+            failed = true;
+        }
+    }
+    finish();
+    return totals;
+}
+
+}  // namespace varnel::scenario

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "platform/headless/headless_host.h"
+#include "text/julian.h"
+#include "text/nav_date.h"
+#include "text/pad_text.h"
+#include "text/split_fields.h"
+
+using namespace varnel;
+
+TEST(SplitFields, StoresOnlyCommaTerminatedFieldsWithinCount) {
+    struct Row {
+        const char* text;
+        int count;
+        std::vector<std::string> expect;
+    } rows[] = {
+        {"", 0, {"x", "x", "x", "x"}},
+        {",,", 0, {"", "", "x", "x"}},
+        {"a,b,c", 0, {"a", "b", "x", "x"}},
+        {"a,b,c,d,", 2, {"a", "b", "x", "x"}},
+        {"\"a,b\",c,", 0, {"\"a", "b\"", "c", "x"}},
+    };
+    for (const auto& r : rows) {
+        std::vector<std::string> list(4, "x");
+        SplitFields(r.text, list, r.count);
+        EXPECT_EQ(list, r.expect) << r.text;
+    }
+}
+
+TEST(SplitFields, StoringBeyondTheListIsAnErrorForTheCaller) {
+    std::vector<std::string> list(2);
+    EXPECT_THROW(SplitFields("a,b,c,", list, 0), std::out_of_range);
+    EXPECT_NO_THROW(SplitFields("a,b,c,", list, 2));
+}
+
+TEST(PadText, PadsOnlyWithKnownSideAndFill) {
+    struct Row {
+        const char* text;
+        int width;
+        const char* side;
+        const char* fill;
+        const char* expect;
+    } rows[] = {{"7", 3, "L", "0", "007"},  {"AB", 5, "R", "S", "AB   "}, {"1234", 3, "L", "0", "1234"},
+                {"5", 3, "", "0", "005"},   {"5", 3, "l", "s", "  5"},   {"5", 3, "R", "", "5  "},
+                {"5", 3, "X", "0", "5"},    {"5", 3, "L", "Z", "5"},     {"5", 3, "R", " ", "5  "}};
+    for (const auto& r : rows) {
+        std::string t = r.text;
+        PadText(t, r.width, r.side, r.fill);
+        EXPECT_EQ(t, r.expect) << r.text << " " << r.side << " " << r.fill;
+    }
+}
+
+TEST(ConvertNavDate, SixAndEightDigitDates) {
+    struct Row {
+        const char* in;
+        const char* out;
+    } rows[] = {{"041206", "04-Dec-2006"}, {"04122006", "04-Dec-2006"}, {"041306", "04--2006"},
+                {"311299", "31-Dec-2099"}, {"010100", "01-Jan-2000"},   {"", "--20"}};
+    for (const auto& r : rows) EXPECT_EQ(ConvertNavDate(r.in), r.out) << r.in;
+}
+
+TEST(MakeJulianNumber, DayOfYearAndLongOrShortTime) {
+    HeadlessHost host(DriveMap{});
+    CfgLines cfg;
+    struct Row {
+        DateTime t;
+        const char* line20;
+        const char* text;
+    } rows[] = {{{2026, 2, 5, 14, 5, 9}, "SHORT", "036.1405"},
+                {{2026, 2, 5, 14, 5, 9}, "long", "036.140509"},
+                {{2024, 12, 31, 0, 0, 1}, "LONG", "366.000001"},
+                {{2026, 12, 5, 9, 3, 0}, "MULTI LONG", "339.0903"}};
+    for (const auto& r : rows) {
+        host.SetClock(r.t);
+        cfg[20] = r.line20;
+        EXPECT_EQ(MakeJulianNumber(host, cfg).Text(), r.text) << r.line20;
+    }
+}
