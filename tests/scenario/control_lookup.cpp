@@ -169,8 +169,12 @@ std::optional<std::string> Property(const ControlRef& c, const std::string& prop
         if (prop == "tooltip") return p->bar->panelTooltip[static_cast<size_t>(p->panel)];
     }
     const Control* ctl = AsControl(c);
-    if (prop == "caption" || prop == "text" || prop == "value") return MainValue(c);
-    if (prop == "checked") return MainValue(c);
+    if (prop == "caption") {
+        if (auto* o = std::get_if<OptionButton*>(&c)) return (*o)->caption;
+        if (auto* k = std::get_if<CheckBox*>(&c)) return (*k)->caption;
+        return MainValue(c);
+    }
+    if (prop == "text" || prop == "value" || prop == "checked") return MainValue(c);
     if (!ctl) return std::nullopt;
     if (prop == "visible") return Bool(ctl->visible);
     if (prop == "enabled") return Bool(ctl->enabled);
