@@ -70,6 +70,7 @@ void Start(Workstation& w) {
     }
     f.Command1[0].caption = "Record Event";
     f.Command1[0].tooltip = "Saves the event number and all data displayed into the Cruise events log.";
+    f.Timer1.interval = f.SamplingInterval;  // the display polls at the configured rate from now on
     CommonEnding(w, true);
 }
 

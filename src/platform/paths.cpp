@@ -76,6 +76,28 @@ std::string NativePath(const DriveMap& map, std::string_view programPath) {
     return ResolveCase(native);
 }
 
+std::string ProgramPath(const DriveMap& map, const std::string& native) {
+    auto under = [&](const std::string& root, char letter) -> std::string {
+        std::string r = root;
+        while (!r.empty() && r.back() == '/') r.pop_back();
+        if (native.rfind(r + "/", 0) != 0) return {};
+        std::string rest = native.substr(r.size() + 1);
+        for (char& c : rest)
+            if (c == '/') c = '\\';
+        return std::string(1, letter) + ":\\" + rest;
+    };
+    for (const auto& [letter, root] : map.overrides)
+        if (auto p = under(root, letter); !p.empty()) return p;
+    std::string r = map.root;
+    while (!r.empty() && r.back() == '/') r.pop_back();
+    if (native.rfind(r + "/", 0) == 0 && native.size() > r.size() + 2 && native[r.size() + 2] == '/') {
+        char letter = native[r.size() + 1];
+        if (std::isalpha(static_cast<unsigned char>(letter)))
+            return under(r + "/" + std::string(1, letter), static_cast<char>(std::toupper(letter)));
+    }
+    return native;
+}
+
 std::string FolderOf(std::string_view programPath) {
     auto pos = programPath.find_last_of("\\/");
     return pos == std::string_view::npos ? std::string() : std::string(programPath.substr(0, pos + 1));

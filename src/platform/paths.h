@@ -22,6 +22,10 @@ struct DriveMap {
 // in the same folder is used.
 std::string NativePath(const DriveMap& map, std::string_view programPath);
 
+// A native path back in the program's form: under <drive root>/X/ (or a mapped
+// drive) it becomes X:\a\b; any other path is returned as it is.
+std::string ProgramPath(const DriveMap& map, const std::string& native);
+
 // The folder part of a program path, including its final separator.
 std::string FolderOf(std::string_view programPath);
 

@@ -1,0 +1,76 @@
+// The Qt view of frmActivity: one widget per control model, the menu bar built from
+// the menu tree, the status bar's six panels; every operator action calls the
+// window's handler and the station's views are refreshed afterwards.
+#pragma once
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <map>
+
+#include "forms/workstation.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QCheckBox;
+class QTableView;
+class QTimer;
+
+namespace varnel::views {
+
+class GridModel;
+
+class MainWindow : public QMainWindow {
+public:
+    // `act` runs a handler and refreshes every view of the station.
+    MainWindow(Workstation& w, std::function<void(std::function<void()>)> act);
+    ~MainWindow() override;
+
+    void Refresh();
+    QWidget* Named(const QString& name) const;  // widgets by control name, for tests
+    QAction* Menu(const QString& name) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void Build();
+    void BuildMenus();
+    void Place(QWidget* w, int x, int y, int width, int height);
+    void OnTick();
+
+    Workstation& w_;
+    std::function<void(std::function<void()>)> act_;
+    double scale_ = 1.0;
+    QWidget* central_ = nullptr;
+    std::array<QPushButton*, 4> command_{};
+    std::array<QLineEdit*, 6> text1_{};
+    QComboBox *combo1_ = nullptr, *combo2_ = nullptr, *combo3_ = nullptr, *combo4_ = nullptr;
+    QPlainTextEdit* comments_ = nullptr;
+    QGroupBox *frame5_ = nullptr, *frame6_ = nullptr, *frame4_ = nullptr;
+    std::array<QRadioButton*, 3> option5_{};
+    std::array<QRadioButton*, 3> option3_{};
+    std::array<QRadioButton*, 2> option4_{};
+    QGroupBox *selectEvent_ = nullptr, *selectMulti_ = nullptr;
+    std::array<QRadioButton*, 30> option1_{};
+    std::array<QCheckBox*, 27> check1_{};
+    QTableView* grid_ = nullptr;
+    GridModel* gridModel_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    std::array<QLabel*, 7> panels_{};
+    std::array<QLabel*, 11> labels_{};
+    QTimer* timer1_ = nullptr;
+    QTimer* clock_ = nullptr;
+    bool tickDeferred_ = false;
+    std::map<std::string, QAction*> actions_;
+    std::map<QString, QWidget*> named_;
+    bool refreshing_ = false;
+};
+
+}  // namespace varnel::views

@@ -1,0 +1,72 @@
+// The Qt views of the GPS serial window, the configuration editor and the event
+// list editor. Each shows its form's models and passes the operator's actions on.
+#pragma once
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "forms/workstation.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QTimer;
+
+namespace varnel::views {
+
+using Act = std::function<void(std::function<void()>)>;
+
+class CommCheckWindow : public QWidget {
+public:
+    CommCheckWindow(Workstation& w, Act act);
+    void Refresh();
+
+private:
+    Workstation& w_;
+    Act act_;
+    std::array<QLineEdit*, 2> text2_{};
+    std::array<QRadioButton*, 5> port_{};
+    std::array<QRadioButton*, 4> baud_{};
+    std::array<QRadioButton*, 2> parity_{}, bits_{}, stop_{};
+    QLineEdit *text1_ = nullptr, *text3_ = nullptr;
+    QPushButton *go_ = nullptr, *save_ = nullptr, *hide_ = nullptr;
+    QPlainTextEdit* display_ = nullptr;
+    QTimer* timer_ = nullptr;
+};
+
+class EditCfgWindow : public QWidget {
+public:
+    EditCfgWindow(Workstation& w, Act act);
+    void Refresh();
+    QLineEdit* TextBox(int row) const { return text_[static_cast<size_t>(row)]; }
+    QPushButton* Button(int i) const { return buttons_[static_cast<size_t>(i)]; }
+
+private:
+    Workstation& w_;
+    Act act_;
+    std::array<QLabel*, 21> labels_{};
+    std::array<QLineEdit*, 19> text_{};
+    std::array<QComboBox*, 6> combos_{};
+    std::array<QPushButton*, 2> buttons_{};
+};
+
+class EventEditWindow : public QWidget {
+public:
+    EventEditWindow(Workstation& w, Act act);
+    void Refresh();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    Workstation& w_;
+    Act act_;
+    QTableWidget* grid_ = nullptr;
+    std::array<QPushButton*, 3> buttons_{};
+};
+
+}  // namespace varnel::views

@@ -1,0 +1,171 @@
+#include "platform/qt/qt_host.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QNetworkDatagram>
+#include <QProcess>
+#include <QSerialPort>
+#include <QTimer>
+#include <QUdpSocket>
+#include <QUrl>
+
+#include "platform/numbers.h"
+#include "platform/qt/codepage.h"
+#include "platform/strings.h"
+
+namespace varnel {
+
+QtHost::QtHost(DriveMap drives) : Host(std::move(drives)) {}
+QtHost::~QtHost() = default;
+
+Answer QtHost::MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title) {
+    if (refresh) refresh();
+    QMessageBox box(dialogParent);
+    box.setWindowTitle(title.empty() ? QStringLiteral("VarnelGPS") : ToQt(title));
+    box.setText(ToQt(prompt));
+    switch (icon) {
+        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::Warning:
+        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case Icon::Critical:
+        case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+        case Icon::None: break;
+    }
+    if (buttons == Buttons::Ok) box.setStandardButtons(QMessageBox::Ok);
+    else if (buttons == Buttons::YesNo) box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    else box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    int r = box.exec();
+    if (r == QMessageBox::Yes) return Answer::Yes;
+    if (r == QMessageBox::No) return Answer::No;
+    if (r == QMessageBox::Cancel) return Answer::Cancel;
+    return Answer::Ok;
+}
+
+void QtHost::Pause(int ms) {
+    if (refresh) refresh();
+    pausing_ = true;
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    pausing_ = false;
+}
+
+DateTime QtHost::Now() {
+    QDateTime n = QDateTime::currentDateTime();
+    return {n.date().year(), n.date().month(), n.date().day(), n.time().hour(), n.time().minute(), n.time().second()};
+}
+
+std::optional<std::string> QtHost::OpenFileDialog(const std::string& folder) {
+    if (refresh) refresh();
+    QString p = QFileDialog::getOpenFileName(dialogParent, QString(), ToQt(Files().Native(folder)));
+    if (p.isEmpty()) return std::nullopt;
+    return ProgramPath(Files().Drives(), FromQt(p));
+}
+
+std::optional<std::string> QtHost::SaveFileDialog(const std::string& folder) {
+    if (refresh) refresh();
+    QString p = QFileDialog::getSaveFileName(dialogParent, QString(), ToQt(Files().Native(folder)));
+    if (p.isEmpty()) return std::nullopt;
+    return ProgramPath(Files().Drives(), FromQt(p));
+}
+
+void QtHost::Launch(const std::string& command) {
+    // "notepad PATH": $VISUAL, else $EDITOR in a terminal, else the desktop's editor.
+    std::string path = command.rfind("notepad ", 0) == 0 ? command.substr(8) : command;
+    QString native = ToQt(Files().Native(path));
+    QString visual = qEnvironmentVariable("VISUAL");
+    QString editor = qEnvironmentVariable("EDITOR");
+    if (!visual.isEmpty()) {
+        QProcess::startDetached(visual, {native});
+    } else if (!editor.isEmpty()) {
+        QProcess::startDetached(QStringLiteral("x-terminal-emulator"), {QStringLiteral("-e"), editor, native});
+    } else {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(native));
+    }
+}
+
+void QtHost::OpenDocument(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(Files().Native(path))));
+}
+
+void QtHost::EndProgram() {
+    ended_ = true;
+    QCoreApplication::exit(0);
+}
+
+bool ApplySerialSettings(QSerialPort& port, const std::string& settings) {
+    std::vector<std::string> f(1);
+    for (char c : settings) {
+        if (c == ',') f.emplace_back();
+        else f.back() += c;
+    }
+    f.resize(4);
+    int baud = static_cast<int>(Val(f[0]));
+    if (baud <= 0) return false;
+    port.setBaudRate(baud);
+    port.setParity(UCase(Trim(f[1])) == "E" ? QSerialPort::EvenParity : QSerialPort::NoParity);
+    port.setDataBits(Val(f[2]) == 7 ? QSerialPort::Data7 : QSerialPort::Data8);
+    port.setStopBits(Val(f[3]) == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+    return true;
+}
+
+bool QtHost::SerialOpen(int port, const std::string& settings) {
+    serial_ = std::make_unique<QSerialPort>();
+    serial_->setPortName(QString::fromStdString(SerialDevice(port)));
+    if (!ApplySerialSettings(*serial_, settings)) return false;
+    serialError_.clear();
+    QObject::connect(serial_.get(), &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
+        if (e == QSerialPort::ReadError || e == QSerialPort::ResourceError) {
+            if (serialError_.empty() && serial_) serialError_ = FromQt(serial_->errorString());
+            if (serial_ && serial_->isOpen()) serial_->close();
+        }
+    });
+    if (!serial_->open(QIODevice::ReadOnly)) return false;
+    serial_->clear(QSerialPort::Input);
+    return true;
+}
+
+void QtHost::SerialClose() {
+    if (serial_ && serial_->isOpen()) serial_->close();
+}
+
+bool QtHost::SerialIsOpen() { return serial_ && serial_->isOpen(); }
+
+std::string QtHost::SerialRead() {
+    if (!serial_ || !serial_->isOpen()) return {};
+    QByteArray b = serial_->readAll();
+    return std::string(b.constData(), static_cast<size_t>(b.size()));
+}
+
+std::string QtHost::SerialError() {
+    std::string e;
+    e.swap(serialError_);
+    return e;
+}
+
+bool QtHost::UdpListen(int port) {
+    udp_ = std::make_unique<QUdpSocket>();
+    if (!udp_->bind(QHostAddress::AnyIPv4, static_cast<quint16>(port))) return false;
+    QObject::connect(udp_.get(), &QUdpSocket::readyRead, this, [this] {
+        while (udp_->hasPendingDatagrams()) {
+            QNetworkDatagram d = udp_->receiveDatagram(65536);
+            QByteArray b = d.data();
+            if (datagrams_.size() >= 1000) datagrams_.pop_front();  // keep the newest
+            datagrams_.emplace_back(b.constData(), static_cast<size_t>(b.size()));
+        }
+    });
+    return true;
+}
+
+std::vector<std::string> QtHost::UdpTake() {
+    std::vector<std::string> v(datagrams_.begin(), datagrams_.end());
+    datagrams_.clear();
+    return v;
+}
+
+}  // namespace varnel
