@@ -142,6 +142,7 @@ void PutLastEventInGrid(Workstation& w, const std::string& line) {
     std::vector<std::string> x(51);
     SplitFields(line, x, 51);
     auto& g = f.EventLog;
+    if (f.gridRow == 0) f.gridRow = 1;  // as Record Event does: row 0 is the header
     int r = f.gridRow;
     const int fieldOf[] = {1, 2, 3, 13, 14, 11, 8, 9, 12, 15};
     for (int c = 0; c < 10; ++c) g.Cell(r, c) = x[static_cast<size_t>(fieldOf[c])];
