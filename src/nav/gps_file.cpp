@@ -46,14 +46,20 @@ GpsTexts ParseGpsLines(const std::vector<std::string>& lines, const std::string&
         return g;
     }
     SplitSentence(lines[found], a);
+    bool haveSecond = false;  // without a 2nd sentence after the primary the date stays empty
     if (primary == "$GPGGA" && !second.empty())
         for (size_t i = found; i < lines.size(); ++i)
-            if (Contains(lines[i], second)) SplitSentence(lines[i], b);
+            if (Contains(lines[i], second)) {
+                SplitSentence(lines[i], b);
+                haveSecond = true;
+            }
     if (primary == "$GPGGA") {
         g.time = Hms(At(a, 1));
         SplitDegrees(At(a, 2), 2, g.latDeg, g.latMin);
         SplitDegrees(At(a, 4), 3, g.lonDeg, g.lonMin);
-        if (second == "$GPZDA")
+        if (!haveSecond)
+            g.date.clear();
+        else if (second == "$GPZDA")
             g.date = ConvertNavDate(At(b, 2) + At(b, 3) + At(b, 4));
         else if (second == "$GPRMC")
             g.date = ConvertNavDate(At(b, 9));

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "nav/gps_file.h"
+#include "nav/met_file.h"
+#include "platform/files.h"
+#include "platform/numbers.h"
+#include "platform/strings.h"
+#include "text/nav_date.h"
+#include "text/split_fields.h"
+
+using namespace varnel;
+
+namespace {
+GpsTexts Parse(std::vector<std::string> lines, const std::string& primary = "$GPGGA",
+               const std::string& second = "$GPRMC", std::string* status = nullptr) {
+    std::string st;
+    GpsTexts g = ParseGpsLines(lines, primary, second, st);
+    if (status) *status = st;
+    return g;
+}
+const char* kGga = "$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47";
+const char* kRmc = "$GPRMC,140510.00,A,3255.000,N,11719.000,W,0.0,0.0,050726,,,*00";
+const char* kZda = "$GPZDA,140511.00,06,07,2026,00,00*60";
+}  // namespace
+
+TEST(ReadGpsLines, PrimaryAndSecondSentences) {
+    struct Row {
+        std::vector<std::string> lines;
+        const char *primary, *second;
+        GpsTexts expect;
+        const char* status;
+    } rows[] = {
+        {{kGga, kZda}, "$GPGGA", "$GPZDA", {"32", "54.000", "117", "18.000", "06-Jul-2026", "14:05:09"}, "GPS Status: Good"},
+        {{kGga, kRmc}, "$GPGGA", "$GPRMC", {"32", "54.000", "117", "18.000", "05-Jul-2026", "14:05:09"}, "GPS Status: Good"},
+        {{kZda, kGga}, "$GPGGA", "$GPZDA", {"32", "54.000", "117", "18.000", "", "14:05:09"}, "GPS Status: Good"},
+        {{kRmc}, "$GPRMC", "", {"32", "55.000", "117", "19.000", "05-Jul-2026", "14:05:10"}, "GPS Status: Good"},
+        {{kGga}, "GPGGA", "$GPRMC", {}, "GPS Status: Good"},  // parsed by the configured identifier: no fields
+        {{kGga, "$GPGGA,150000.00,1000.000,N,01000.000,W,1*00"}, "$GPGGA", "", {"32", "54.000", "117", "18.000", "", "14:05:09"}, "GPS Status: Good"},
+        {{"$GPGGA,140509.00,,N,11718.000,W,1,08*47"}, "$GPGGA", "", {"", "", "117", "18.000", "", "14:05:09"}, "GPS Status: Good"},
+        {{kRmc}, "$GPGGA", "$GPRMC", {}, "GPS Status: BAD!"},
+        {{"$GPWPL,3254.000,N,11718.000,W,HOME*00"}, "$GPWPL", "", {"32", "54.000", "117", "18.000", "", ""}, "GPS Status: Good"},
+        {{"$GNGGA,140509.00,3254.000,N,11718.000,W,1*47"}, "GGA", "", {}, "GPS Status: Good"},
+    };
+    for (const auto& r : rows) {
+        std::string status;
+        GpsTexts g = Parse(r.lines, r.primary, r.second, &status);
+        SCOPED_TRACE(std::string(r.primary) + " " + r.lines.front());
+        EXPECT_EQ(status, r.status);
+        EXPECT_EQ(g.latDeg, r.expect.latDeg);
+        EXPECT_EQ(g.latMin, r.expect.latMin);
+        EXPECT_EQ(g.lonDeg, r.expect.lonDeg);
+        EXPECT_EQ(g.lonMin, r.expect.lonMin);
+        EXPECT_EQ(g.date, r.expect.date);
+        EXPECT_EQ(g.time, r.expect.time);
+    }
+}
+
+TEST(ReadGpsLines, ShortenedIdentifierMatchesASubstring) {
+    // "GGA" is found inside "$GPGGA" but the parse follows the configured word: no fields.
+    std::string status;
+    GpsTexts g = Parse({kGga}, "GPGGA", "", &status);
+    EXPECT_EQ(status, "GPS Status: Good");
+    EXPECT_EQ(g.latDeg, "$G");  // the identifier was found in a later field
+}
+
+TEST(MetItems, QuotesLineBreaksAndTags) {
+    std::array<std::string, 201> items{};
+    int la = 0, lo = 0;
+    ParseMetItems("\"NAV\",050726,140509\r\n32.9,LAT,-117.3,LON,\"a, b\"\r\n", items, la, lo);
+    EXPECT_EQ(items[0], "NAV");
+    EXPECT_EQ(items[2], "140509");
+    EXPECT_EQ(items[3], "32.9");
+    EXPECT_EQ(items[7], "a, b");
+    EXPECT_EQ(la, 4);
+    EXPECT_EQ(lo, 6);
+    ParseMetItems("1,2,3\n", items, la, lo);
+    EXPECT_EQ(la, 4);  // remembered between reads
+    EXPECT_EQ(items[3], "");
+}
+
+TEST(MetItems, MoreThan201ItemsIsAnError) {
+    std::array<std::string, 201> items{};
+    int la = 0, lo = 0;
+    std::string s;
+    for (int i = 0; i < 201; ++i) s += "x,";
+    EXPECT_NO_THROW(ParseMetItems(s.substr(0, s.size() - 1), items, la, lo));
+    EXPECT_THROW(ParseMetItems(s + "y,z", items, la, lo), MetError);
+}
+
+// Real receiver captures through the reader: no crash, and positions as sent.
+TEST(ReceiverCaptures, EveryCaptureParsesWithoutFault) {
+    const char* logs[] = {"hemi.log", "skytraq-dgps.log", "bu353s4.log", "ublox-8.log", "garmin48.log"};
+    int parsedPositions = 0;
+    for (const char* name : logs) {
+        std::ifstream in(std::string(VARNEL_SHARED_DATA) + "/nmea/" + name, std::ios::binary);
+        if (!in) GTEST_SKIP() << "shared NMEA captures not found";
+        std::stringstream ss;
+        ss << in.rdbuf();
+        std::vector<std::string> window;
+        for (auto& line : SplitLines(ss.str())) {
+            if (!line.empty() && line[0] == '#') continue;
+            window.push_back(line);
+            if (window.size() > 20) window.erase(window.begin());
+            for (const char* primary : {"$GPGGA", "$GPRMC", "GGA"}) {
+                std::string status;
+                GpsTexts g = ParseGpsLines(window, primary, "$GPZDA", status);
+                if (!g.latDeg.empty() && Val(g.latDeg) > 0) {
+                    ++parsedPositions;
+                    EXPECT_LE(Val(g.latMin), 60.0) << name << ": " << line;
+                }
+            }
+        }
+    }
+    EXPECT_GT(parsedPositions, 100);
+}
+
+TEST(ReceiverCaptures, HemisphereGgaGivesItsPosition) {
+    // $GPGGA from hemi.log: 4738.xxxxx N, 12211.xxxxx W (Seattle area).
+    std::ifstream in(std::string(VARNEL_SHARED_DATA) + "/nmea/hemi.log", std::ios::binary);
+    if (!in) GTEST_SKIP() << "shared NMEA captures not found";
+    std::stringstream ss;
+    ss << in.rdbuf();
+    std::vector<std::string> lines;
+    for (auto& l : SplitLines(ss.str()))
+        if (Contains(l, "$GPGGA") && !Contains(l, "$GPGGA,,")) lines.push_back(l);
+    ASSERT_FALSE(lines.empty());
+    std::string status;
+    GpsTexts g = ParseGpsLines({lines.front()}, "$GPGGA", "", status);
+    std::vector<std::string> f(20);
+    SplitFields(lines.front(), f, 0);
+    EXPECT_EQ(g.latDeg + g.latMin, f[2]);
+    EXPECT_EQ(g.lonDeg + g.lonMin, f[4]);
+}
+
+TEST(Robustness, RandomBytesThroughTheTextRoutines) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> byte(0, 255), len(0, 300);
+    for (int round = 0; round < 3000; ++round) {
+        std::string s;
+        int n = len(rng);
+        for (int i = 0; i < n; ++i) s += static_cast<char>(byte(rng));
+        if (round % 3 == 0) s.insert(0, "$GPGGA,");
+        std::vector<std::string> list(51);
+        try {
+            SplitFields(s, list, 51);
+        } catch (const std::out_of_range&) {
+        }
+        (void)ConvertNavDate(s);
+        (void)Val(s);
+        std::string status;
+        (void)ParseGpsLines(SplitLines(s), "$GPGGA", "$GPRMC", status);
+        (void)ParseGpsLines(SplitLines(s), "$GPRMC", "", status);
+        std::array<std::string, 201> items{};
+        int la = 0, lo = 0;
+        try {
+            ParseMetItems(s, items, la, lo);
+        } catch (const MetError&) {
+        }
+    }
+    SUCCEED();
+}
+
+TEST(Robustness, AMegabyteLineAndNulBytes) {
+    std::string huge(1 << 20, 'A');
+    huge += std::string("\0,,$GPGGA,1,2,3\0", 17);
+    std::string status;
+    GpsTexts g = ParseGpsLines({huge}, "$GPGGA", "", status);
+    EXPECT_EQ(status, "GPS Status: Good");
+    EXPECT_EQ(g.latDeg, "$G");  // the identifier was found in a later field
+}
