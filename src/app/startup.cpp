@@ -27,9 +27,12 @@ void ReadConfigurationAtStartUp(Workstation& w) {
                           Buttons::YesNo, Icon::Exclamation, "No configuration file") != Answer::Yes)
             return;
         try {
-            WriteConfiguration(fs, StarterConfiguration(), false);
+            CfgLines starter = StarterConfiguration();
+            fs.CreateFolder(kHomeFolder);
+            fs.CreateFolder(starter[3]);
+            WriteConfiguration(fs, starter, false);
         } catch (const FileError& e) {
-            w.Msg(std::string("Unable to create ") + kConfigPath + ": " + e.what() +
+            w.Msg(std::string(e.what()) +
                       ". The program goes on with an empty configuration.",
                   Icon::Exclamation);
             return;

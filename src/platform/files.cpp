@@ -151,6 +151,12 @@ void FileSystem::ReplaceLines(std::string_view path, const std::vector<std::stri
     }
 }
 
+void FileSystem::CreateFolder(std::string_view path) {
+    std::error_code ec;
+    fs::create_directories(Native(path), ec);
+    if (ec) throw FileError("Unable to create the folder " + std::string(path) + ": " + ec.message());
+}
+
 void FileSystem::Remove(std::string_view path) {
     std::error_code ec;
     fs::remove(Native(path), ec);

@@ -41,6 +41,8 @@ public:
     // in the same folder, flushed, then renamed over the old one.
     void ReplaceLines(std::string_view path, const std::vector<std::string>& lines);
     void Remove(std::string_view path);
+    // Creates the folder and any missing folders above it.
+    void CreateFolder(std::string_view path);
 
     // Fault injection: the next `count` operations of that kind on the path fail.
     void InjectFault(std::string_view path, FaultKind kind, int count);
