@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Four simulated stations record events into one shared folder at the same time.
+# Asserts that the shared cruise log holds every event, whole; reports how many
+# event numbers were drawn twice (the shared number file has no lock).
+# usage: four_stations.sh STATION_EXE [EVENTS_PER_STATION]
+set -euo pipefail
+exe=$1
+n=${2:-25}
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+shared="$root/Q/CRUISE"
+mkdir -p "$shared"
+printf '1\r\n' > "$shared/EventNumber.txt"
+printf '$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47\r\n$GPRMC,140509.00,A,3254.000,N,11718.000,W,0.0,0.0,050726,,,*00\r\n' > "$shared/CurrPos.txt"
+for s in A B C D; do
+    home="$root/$s/C/VarnelGPS"
+    mkdir -p "$home"
+    printf '%s\r\n' Ormanti 0701JD 'Q:\CRUISE\' 'Q:\CRUISE\' "${s}Events.txt" Watch.txt EventNumber.txt CurrPos.txt \
+        1000 NETWORK NETWORK 1 4800,n,8,1 '$GPGGA' '$GPRMC' STANDARD LASTEVENT CommentOpt.txt NUMERIC SINGLE \
+        > "$home/VarnelGPS.cfg"
+    printf '%s\r\n' "CTD DEPLOYED $s" "CTD AT DEPTH $s" "CTD RECOVERED $s" "BONGO $s" > "$home/${s}Events.txt"
+    printf 'X%s\r\n' "$s" > "$home/Watch.txt"
+done
+pids=()
+for s in A B C D; do
+    "$exe" --drives "$root" --name "$s" --events "$n" --interval-ms 5 > "$root/$s.out" &
+    pids+=($!)
+done
+fail=0
+for p in "${pids[@]}"; do wait "$p" || fail=1; done
+recorded=$(cat "$root"/?.out | grep -c ' recorded ' || true)
+log="$shared/0701JDEvents.csv"
+lines=$(wc -l < "$log")
+whole=$(awk -F, 'NF >= 128 && $1 == "0701JD" && /\r$/' "$log" | wc -l)
+dups=$(cut -d, -f2 "$log" | sort | uniq -d | wc -l)
+echo "stations: 4, events recorded: $((4 * n)), shared log lines: $lines, whole lines: $whole, numbers drawn twice: $dups"
+[ "$fail" -eq 0 ] || { echo "a station did not record all its events"; exit 1; }
+[ "$recorded" -eq 4 ] || { echo "a station did not finish"; exit 1; }
+[ "$lines" -eq $((4 * n)) ] || { echo "lost events: expected $((4 * n)) lines"; exit 1; }
+[ "$whole" -eq "$lines" ] || { echo "torn lines in the shared log"; exit 1; }
+for s in A B C D; do
+    role=$(($(wc -l < "$shared/0701JD$s.csv") - 1))
+    [ "$role" -eq "$n" ] || { echo "role log of $s holds $role events"; exit 1; }
+done
+echo "4 stations: nothing lost, nothing torn"

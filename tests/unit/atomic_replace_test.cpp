@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "platform/files.h"
+
+using namespace varnel;
+namespace fs = std::filesystem;
+
+// A reader polling a one-line file while a writer replaces it 10,000 times never
+// sees a partial line: it sees the old line or the new one, whole.
+TEST(ReplaceLines, AReaderNeverSeesAHalfWrittenFile) {
+    fs::path root = fs::temp_directory_path() / ("varnel-atomic-" + std::to_string(::getpid()));
+    fs::create_directories(root / "Q");
+    FileSystem files(DriveMap{root.string(), {}});
+    const std::string path = "Q:\\LastEvent.csv";
+    const std::string a = "0701JD,41," + std::string(400, 'a') + ",";
+    const std::string b = "0701JD,42," + std::string(700, 'b') + ",";
+    files.ReplaceLines(path, {a});
+    std::atomic<bool> done{false};
+    long reads = 0, torn = 0;
+    std::thread reader([&] {
+        const std::string native = files.Native(path);
+        while (!done) {
+            std::ifstream in(native, std::ios::binary);
+            std::stringstream ss;
+            ss << in.rdbuf();
+            std::string s = ss.str();
+            ++reads;
+            if (s != a + "\r\n" && s != b + "\r\n") ++torn;
+        }
+    });
+    for (int i = 0; i < 10000; ++i) files.ReplaceLines(path, {i % 2 ? a : b});
+    done = true;
+    reader.join();
+    fs::remove_all(root);
+    EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+    EXPECT_GT(reads, 0);
+}
+
+TEST(Files, LineEndsAndFaults) {
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+    EXPECT_TRUE(SplitLines("").empty());
+    fs::path root = fs::temp_directory_path() / ("varnel-files-" + std::to_string(::getpid()));
+    fs::create_directories(root / "C" / "Dir");
+    FileSystem files(DriveMap{root.string(), {}});
+    files.WriteLines("C:\\Dir\\Mixed.TXT", {"x"});
+    EXPECT_TRUE(files.Exists("c:\\dir\\mixed.txt"));  // a case-insensitive match is used
+    EXPECT_EQ(files.ReadLines("C:\\DIR\\MIXED.txt"), std::vector<std::string>{"x"});
+    files.InjectFault("C:\\Dir\\Mixed.TXT", FaultKind::Read, 2);
+    EXPECT_THROW(files.ReadLines("C:\\Dir\\Mixed.TXT"), FileError);
+    EXPECT_THROW(files.ReadLines("C:\\Dir\\Mixed.TXT"), FileError);
+    EXPECT_NO_THROW(files.ReadLines("C:\\Dir\\Mixed.TXT"));
+    EXPECT_THROW(files.AppendLines("C:\\NoSuchFolder\\x.csv", {"y"}), FileError);
+    EXPECT_EQ(ProgramPath(files.Drives(), (root / "C" / "Dir" / "Mixed.TXT").string()), "C:\\Dir\\Mixed.TXT");
+    fs::remove_all(root);
+}

@@ -1,0 +1,77 @@
+// varnelgps-station: one simulated workstation for tests and measurements. It runs
+// the logger headless on a drive root (its own C: under ROOT/<name>/C, every other
+// drive shared under ROOT), answers every question Yes, and records N events.
+//
+//   varnelgps-station --drives ROOT --name NAME [--events N] [--interval-ms MS]
+//
+// Pauses of the program last a thousandth of their time, so a 3000 ms pause after
+// each event takes 3 ms; the clock is the real one.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <thread>
+
+#include "app/startup.h"
+#include "events/recording.h"
+#include "lists/selection.h"
+#include "nav/nav_tick.h"
+#include "platform/headless/headless_host.h"
+
+namespace {
+
+class SimHost : public varnel::HeadlessHost {
+public:
+    using HeadlessHost::HeadlessHost;
+    varnel::Answer MsgBox(const std::string& prompt, varnel::Buttons buttons, varnel::Icon icon,
+                          const std::string& title) override {
+        if (buttons != varnel::Buttons::Ok) answers.push_back(varnel::Answer::Yes);
+        return HeadlessHost::MsgBox(prompt, buttons, icon, title);
+    }
+    void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::microseconds(ms)); }
+    varnel::DateTime Now() override {
+        std::time_t t = std::time(nullptr);
+        std::tm l{};
+        localtime_r(&t, &l);
+        return {l.tm_year + 1900, l.tm_mon + 1, l.tm_mday, l.tm_hour, l.tm_min, l.tm_sec};
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string drives, name = "A";
+    int events = 10, intervalMs = 20;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        std::string a = argv[i], v = argv[i + 1];
+        if (a == "--drives") drives = v;
+        else if (a == "--name") name = v;
+        else if (a == "--events") events = std::atoi(v.c_str());
+        else if (a == "--interval-ms") intervalMs = std::atoi(v.c_str());
+    }
+    if (drives.empty()) {
+        std::fprintf(stderr, "usage: varnelgps-station --drives ROOT --name NAME [--events N] [--interval-ms MS]\n");
+        return 2;
+    }
+    varnel::DriveMap map;
+    map.root = drives;
+    map.overrides['C'] = drives + "/" + name + "/C";
+    SimHost host(map);
+    varnel::Workstation w(host);
+    varnel::Activity_Form_Load(w);
+    varnel::Command1_Click(w, 0);  // Start
+    int recorded = 0;
+    for (int i = 0; i < events && !w.ended; ++i) {
+        varnel::Timer1_Timer(w);
+        int count = w.frmActivity.LastEventIndex + 1;
+        if (count > 0) varnel::Option1_Click(w, i % count);
+        int row = w.frmActivity.gridRow;
+        varnel::Command1_Click(w, 0);  // Record Event
+        if (w.frmActivity.gridRow > row) ++recorded;
+        std::printf("%s %s\n", name.c_str(), w.frmActivity.EventLog.Cell(w.frmActivity.gridRow - 1, 0).c_str());
+        std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
+    }
+    std::printf("%s recorded %d\n", name.c_str(), recorded);
+    return recorded == events ? 0 : 1;
+}
