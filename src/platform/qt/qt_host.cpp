@@ -151,6 +151,8 @@ std::string QtHost::SerialError() {
 bool QtHost::UdpListen(int port) {
     udp_ = std::make_unique<QUdpSocket>();
     if (!udp_->bind(QHostAddress::AnyIPv4, static_cast<quint16>(port))) return false;
+    // Room for a burst between two ticks.
+    udp_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4 * 1024 * 1024);
     QObject::connect(udp_.get(), &QUdpSocket::readyRead, this, [this] {
         while (udp_->hasPendingDatagrams()) {
             QNetworkDatagram d = udp_->receiveDatagram(65536);

@@ -1,0 +1,161 @@
+// The real serial port and the real UDP socket: a pseudo-terminal pair made with
+// socat carries the simulated ship's NMEA into QSerialPort, and datagrams on
+// 127.0.0.1 reach the navigation tick.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUdpSocket>
+#include <QtTest>
+#include <fstream>
+
+#include "app/views/station_views.h"
+#include "nav/comm_check.h"
+#include "nav/nav_tick.h"
+#include "events/recording.h"
+
+using namespace varnel;
+
+namespace {
+
+void WriteFile(const QString& path, const QStringList& lines) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    for (const auto& l : lines) out << l.toStdString() << "\r\n";
+}
+
+void AnswerBoxes(QMessageBox::StandardButton button, int tries = 200) {
+    QTimer::singleShot(50, [=] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (auto* b = box->button(button)) b->click();
+            else if (auto* ok = box->button(QMessageBox::Ok)) ok->click();
+        }
+        if (tries > 0) AnswerBoxes(button, tries - 1);
+    });
+}
+
+void WriteStation(const QString& root, const QString& source, const QString& port) {
+    const QString home = root + "/C/VarnelGPS/";
+    WriteFile(home + "VarnelGPS.cfg", {"Ormanti", "0701JD", "Q:\\0701\\Events\\", "Q:\\0701\\Events\\", "BridgeEvents.txt",
+                                       "Watch.txt", "EventNumber.txt", "CurrPos.txt", "1000", "NETWORK", source, port,
+                                       "4800,n,8,1", "$GPGGA", "$GPZDA", "STANDARD", "LASTEVENT", "CommentOpt.txt",
+                                       "NUMERIC", "SINGLE"});
+    WriteFile(home + "BridgeEvents.txt", {"CTD DEPLOYED"});
+    WriteFile(home + "Watch.txt", {"JD"});
+    WriteFile(home + "CommentOpt.txt", {"Station Type"});
+    WriteFile(home + "Lines.txt", {"93.3"});
+    WriteFile(home + "Line93.txt", {"26.7"});
+    WriteFile(root + "/Q/0701/Events/EventNumber.txt", {"41"});
+}
+
+DriveMap Drives(const QString& root) {
+    DriveMap m;
+    m.root = root.toStdString();
+    return m;
+}
+
+}  // namespace
+
+class DeviceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void simulatedShipThroughAPseudoTerminal() {
+        QTemporaryDir dir;
+        const QString a = dir.path() + "/gpsA", b = dir.path() + "/gpsB";
+        QProcess socat;
+        socat.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + a,
+                                              QStringLiteral("pty,raw,echo=0,link=") + b});
+        if (!socat.waitForStarted(5000)) QSKIP("socat is not installed");
+        QTRY_VERIFY(QFileInfo::exists(a) && QFileInfo::exists(b));
+        qputenv("VARNELGPS_COM1", a.toLocal8Bit());
+        WriteStation(dir.path(), QStringLiteral("GPS"), QStringLiteral("1"));
+        views::StationViews station(Drives(dir.path()));
+        AnswerBoxes(QMessageBox::Ok);
+        station.Start();
+        Workstation& w = station.Station();
+        QVERIFY(w.frmCommCheck.visible);
+        QVERIFY(!w.frmActivity.visible);
+        station.Act([&] { btnGo_Click(w); });  // reader first, then the ship
+        QCOMPARE(w.frmCommCheck.btnGo.caption, std::string("Stop"));
+        QProcess ship;
+        ship.start(QCoreApplication::applicationDirPath() + "/../tools/varnelgps-navsim",
+                   {"--serial", b, "--rate-ms", "200", "--lat", "32.95", "--lon", "-117.35", "--knots", "0"});
+        QVERIFY(ship.waitForStarted(5000));
+        const QString currPos = dir.path() + "/Q/0701/Events/CurrPos.txt";
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                station.Act([&] { CommCheck_Timer1_Timer(w); });
+                QFile f(currPos);
+                return f.open(QIODevice::ReadOnly) && f.readAll().startsWith("\"$GPGGA,");
+            }(),
+            10000);
+        QVERIFY(w.frmCommCheck.txtDisplay.text.find("$GPZDA") != std::string::npos);
+        station.Act([&] { CommCheck_Command2_Click(w); });  // Hide GPS
+        QVERIFY(w.frmActivity.visible);
+        station.Act([&] { Command1_Click(w, 0); });  // Start (no question: Go was pressed)
+        station.Act([&] { Timer1_Timer(w); });
+        QCOMPARE(w.frmActivity.Text1[3].text, std::string("32.95000"));
+        QCOMPARE(w.frmActivity.Text1[4].text, std::string("-117.35000"));
+        QCOMPARE(w.frmActivity.StatusBar1.panel[3], std::string("GPS Status: Good"));
+        QVERIFY(!w.frmActivity.Text1[1].text.empty());
+        QVERIFY(!w.frmActivity.CalcLine.empty());
+        // The receiver goes away: reading stops cleanly and is reported once.
+        ship.kill();
+        ship.waitForFinished();
+        socat.kill();
+        socat.waitForFinished();
+        AnswerBoxes(QMessageBox::Ok);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                station.Act([&] { CommCheck_Timer1_Timer(w); });
+                return w.frmCommCheck.reading == 0;
+            }(),
+            5000);
+        QCOMPARE(w.frmCommCheck.btnGo.caption, std::string("Go"));
+        qunsetenv("VARNELGPS_COM1");
+    }
+
+    void datagramsOnTheLoopback() {
+        QTemporaryDir dir;
+        const int port = 40000 + static_cast<int>(QCoreApplication::applicationPid() % 20000);
+        WriteStation(dir.path(), QStringLiteral("UDP"), QString::number(port));
+        views::StationViews station(Drives(dir.path()));
+        AnswerBoxes(QMessageBox::Ok);
+        station.Start();
+        Workstation& w = station.Station();
+        station.Act([&] { CommCheck_Command2_Click(w); });
+        station.Act([&] { Command1_Click(w, 0); });
+        QUdpSocket out;
+        auto send = [&](const QByteArray& d) { out.writeDatagram(d, QHostAddress::LocalHost, static_cast<quint16>(port)); };
+        send("NAV,05-Jul-2026,14:05:09,33.45,-117.78,");
+        QTest::qWait(200);
+        station.Act([&] { Timer1_Timer(w); });
+        QCOMPARE(w.frmActivity.Text1[3].text, std::string("33.45000"));
+        QCOMPARE(w.frmActivity.CalcLine, std::string("90.1"));
+        send("$GPGGA,150000.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47\r\n$GPZDA,150000.00,06,07,2026,00,00*60\r\n");
+        QTest::qWait(200);
+        station.Act([&] { Timer1_Timer(w); });
+        QCOMPARE(w.frmActivity.Text1[3].text, std::string("32.90000"));
+        QCOMPARE(w.frmActivity.Text1[1].text, std::string("06-Jul-2026"));
+        // A burst of 10,000 malformed datagrams, then a good record.
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 10000; ++i) send(QByteArray("\x01garbage ") + QByteArray::number(i));
+        QTest::qWait(300);
+        station.Act([&] { Timer1_Timer(w); });
+        send("NAV,07-Jul-2026,10:00:00,34.15,-121.15,");
+        QTest::qWait(300);
+        station.Act([&] { Timer1_Timer(w); });
+        QCOMPARE(w.frmActivity.Text1[1].text, std::string("07-Jul-2026"));
+        QCOMPARE(w.frmActivity.CalcLine, std::string("80.0"));
+        QVERIFY(w.frmActivity.udpMalformed > 0);
+        QVERIFY2(clock.elapsed() < 20000, "the burst took too long to handle");
+    }
+};
+
+QTEST_MAIN(DeviceTest)
+#include "device_test.moc"
