@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -146,6 +147,20 @@ private slots:
             QCOMPARE(a->isChecked(), m.checked);
         }
         QCOMPARE(main.Menu("mnuNetwork")->shortcut(), QKeySequence(Qt::Key_F1));
+        // Every item of the menu tree, and every caption over the boxes.
+        for (const auto& e : station.Station().frmActivity.MenuTree()) {
+            QAction* a = main.Menu(e.name);
+            QVERIFY2(a, e.name);
+            QCOMPARE(a->text(), QString::fromStdString(e.item->caption));
+            if (a->isCheckable()) QCOMPARE(a->isChecked(), e.item->checked);
+        }
+        const char* captions[] = {"Cruise", "Date_UTC", "Time_UTC", "Lat", "Lon", "Event #", "", "Event", "Initials", "Line", "Sta"};
+        for (int i = 0; i < 11; ++i) {
+            if (i == 6) continue;
+            auto* l = qobject_cast<QLabel*>(main.Named(QStringLiteral("Label1(%1)").arg(i)));
+            QVERIFY(l);
+            QCOMPARE(l->text(), QString::fromLatin1(captions[i]));
+        }
     }
 
     void anEventRecordedThroughTheWindowReachesTheFiles() {

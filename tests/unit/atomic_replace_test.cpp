@@ -60,3 +60,26 @@ TEST(Files, LineEndsAndFaults) {
     EXPECT_EQ(ProgramPath(files.Drives(), (root / "C" / "Dir" / "Mixed.TXT").string()), "C:\\Dir\\Mixed.TXT");
     fs::remove_all(root);
 }
+
+#include "events/event_files.h"
+
+// A table past 3000 lines keeps its first 8 lines and its newest rows.
+TEST(AppendHtmlRow, ATablePast3000LinesKeepsItsHeadAndNewestRows) {
+    fs::path root = fs::temp_directory_path() / ("varnel-html-" + std::to_string(::getpid()));
+    fs::create_directories(root / "Q");
+    FileSystem files(DriveMap{root.string(), {}});
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 8; ++i) lines.push_back("head " + std::to_string(i));
+    for (int i = 1; i <= 3005; ++i) lines.push_back("row " + std::to_string(i));
+    lines.push_back("</TABLE>");
+    files.WriteLines("Q:\\T.htm", lines);
+    AppendHtmlRow(files, "Q:\\T.htm", "new row", "P", "C");
+    auto got = files.ReadLines("Q:\\T.htm");
+    fs::remove_all(root);
+    ASSERT_EQ(got.size(), 3003u);
+    EXPECT_EQ(got[7], "head 8");
+    EXPECT_EQ(got[8], "row 15");
+    EXPECT_EQ(got[2998], "row 3005");
+    EXPECT_EQ(got[2999], "new row");
+    EXPECT_EQ(got[3002], "</HTML>");
+}
