@@ -253,10 +253,19 @@ Totals RunFile(const std::string& path, std::ostream& out) {
         return totals;
     }
     std::vector<std::string> lines;
-    for (std::string l; std::getline(in, l);) {
-        if (!l.empty() && l.back() == '\r') l.pop_back();
-        lines.push_back(l);
-    }
+    std::vector<std::string> where;  // "line N" of the file, or of an included file
+    auto readInto = [&](std::istream& src, const std::string& prefix, size_t at) {
+        std::vector<std::string> got, from;
+        int n = 0;
+        for (std::string l; std::getline(src, l);) {
+            if (!l.empty() && l.back() == '\r') l.pop_back();
+            got.push_back(l);
+            from.push_back(prefix + "line " + std::to_string(++n));
+        }
+        lines.insert(lines.begin() + static_cast<long>(at), got.begin(), got.end());
+        where.insert(where.begin() + static_cast<long>(at), from.begin(), from.end());
+    };
+    readInto(in, "", 0);
     std::unique_ptr<Scenario> sc;
     bool failed = false;
     auto finish = [&] {
@@ -319,6 +328,23 @@ Totals RunFile(const std::string& path, std::ostream& out) {
                 std::string native = sc->Native(tok[1]);
                 fs::create_directories(fs::path(native).parent_path());
                 std::ofstream(native, std::ios::binary) << tok[2];
+            } else if (cmd == "include") {
+                // Runs the lines of a shared set-up file (relative to this file's folder).
+                need(2);
+                fs::path inc = fs::path(path).parent_path() / tok[1];
+                std::ifstream incIn(inc);
+                if (!incIn) throw Failure("cannot open " + inc.string());
+                readInto(incIn, tok[1] + " (" + where[ln] + ") ", ln + 1);
+            } else if (cmd == "setline") {
+                // Replaces line N of an existing file (adds empty lines up to it).
+                need(4);
+                std::string native = sc->Native(tok[1]);
+                auto got = ReadFileLines(native);
+                size_t n = static_cast<size_t>(std::atoi(tok[2].c_str()));
+                if (n == 0) throw Failure("setline counts lines from 1");
+                if (got.size() < n) got.resize(n);
+                got[n - 1] = tok[3];
+                std::ofstream(native, std::ios::binary) << JoinLines(got);
             } else if (cmd == "remove") {
                 need(2);
                 h.Files().Remove(tok[1]);
@@ -502,11 +528,11 @@ Totals RunFile(const std::string& path, std::ostream& out) {
                 throw Failure("unknown line");
             }
         } catch (const UnexpectedQuestion& q) {
-            out << "FAIL " << sc->Name() << ": line " << ln + 1 << ": unexpected question: " << q.what() << "\n";
+            out << "FAIL " << sc->Name() << ": " << where[ln] << ": unexpected question: " << q.what() << "\n";
             ++totals.failed;
             failed = true;
         } catch (const std::exception& e) {
-            out << "FAIL " << sc->Name() << ": line " << ln + 1 << ": " << e.what() << "\n";
+            out << "FAIL " << sc->Name() << ": " << where[ln] << ": " << e.what() << "\n";
             ++totals.failed;
             failed = true;
         }
