@@ -106,17 +106,16 @@ void RecordEvent(Workstation& w) {
               Icon::Exclamation);
         row = -1;
     }
-    auto cell = [&](int c) -> std::string& {
-        static std::string sink;
-        return row > 0 ? g.Cell(row, c) : (sink = std::string());
+    auto put = [&](int c, const std::string& v) {
+        if (row > 0) g.Cell(row, c) = v;
     };
-    cell(0) = f.Text1[5].text;
-    cell(1) = f.Combo3.text;
-    cell(2) = f.Combo4.text;
-    cell(3) = f.Text1[1].text;
-    cell(4) = f.Text1[2].text;
+    put(0, f.Text1[5].text);
+    put(1, f.Combo3.text);
+    put(2, f.Combo4.text);
+    put(3, f.Text1[1].text);
+    put(4, f.Text1[2].text);
     f.LastEventTime = f.Text1[2].text;
-    cell(5) = f.Combo1.text;
+    put(5, f.Combo1.text);
     if (!f.EditingRow) {
         std::string ev = UCase(f.Combo1.text);
         if (Contains(ev, "ARRIVAL") && !Contains(UCase(f.LastEventName), "DEPART")) {
@@ -129,10 +128,10 @@ void RecordEvent(Workstation& w) {
             ReadOrderOcc(w, f.OrdOcc);
         f.LastEventName = Trim(f.Combo1.text);
     }
-    cell(6) = f.Text1[3].text;
-    cell(7) = f.Text1[4].text;
-    cell(8) = f.Combo2.text;
-    cell(9) = CommentsField(f.txtComments.text);
+    put(6, f.Text1[3].text);
+    put(7, f.Text1[4].text);
+    put(8, f.Combo2.text);
+    put(9, CommentsField(f.txtComments.text));
     f.Activity = ClassifyActivity(f.Combo1.text);
     if (!f.EditingRow) {
         ++f.gridRow;

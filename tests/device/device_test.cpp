@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "app/views/station_views.h"
+#include "../gui/station_files.h"
 #include "nav/comm_check.h"
 #include "nav/nav_tick.h"
 #include "events/recording.h"
@@ -20,12 +21,6 @@
 using namespace varnel;
 
 namespace {
-
-void WriteFile(const QString& path, const QStringList& lines) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    for (const auto& l : lines) out << l.toStdString() << "\r\n";
-}
 
 void AnswerBoxes(QMessageBox::StandardButton button, int tries = 200) {
     QTimer::singleShot(50, [=] {
@@ -37,27 +32,9 @@ void AnswerBoxes(QMessageBox::StandardButton button, int tries = 200) {
     });
 }
 
-void WriteStation(const QString& root, const QString& source, const QString& port) {
-    const QString home = root + "/C/VarnelGPS/";
-    WriteFile(home + "VarnelGPS.cfg", {"Ormanti", "0701JD", "Q:\\0701\\Events\\", "Q:\\0701\\Events\\", "BridgeEvents.txt",
-                                       "Watch.txt", "EventNumber.txt", "CurrPos.txt", "1000", "NETWORK", source, port,
-                                       "4800,n,8,1", "$GPGGA", "$GPZDA", "STANDARD", "LASTEVENT", "CommentOpt.txt",
-                                       "NUMERIC", "SINGLE"});
-    WriteFile(home + "BridgeEvents.txt", {"CTD DEPLOYED"});
-    WriteFile(home + "Watch.txt", {"JD"});
-    WriteFile(home + "CommentOpt.txt", {"Station Type"});
-    WriteFile(home + "Lines.txt", {"93.3"});
-    WriteFile(home + "Line93.txt", {"26.7"});
-    WriteFile(root + "/Q/0701/Events/EventNumber.txt", {"41"});
-}
-
-DriveMap Drives(const QString& root) {
-    DriveMap m;
-    m.root = root.toStdString();
-    return m;
-}
-
 }  // namespace
+
+using namespace varnel::testing;
 
 class DeviceTest : public QObject {
     Q_OBJECT

@@ -20,23 +20,12 @@
 #include <sstream>
 
 #include "app/views/station_views.h"
+#include "station_files.h"
 #include "nav/nav_tick.h"
 
 using namespace varnel;
 
 namespace {
-
-void WriteFile(const QString& path, const QStringList& lines) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    for (const auto& l : lines) out << l.toStdString() << "\r\n";
-}
-
-QStringList ReadLines(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-}
 
 // Answers the next message box with `button`, recording its text.
 void AnswerNextBox(QMessageBox::StandardButton button, QStringList* seen = nullptr, int tries = 100) {
@@ -52,30 +41,16 @@ void AnswerNextBox(QMessageBox::StandardButton button, QStringList* seen = nullp
     });
 }
 
-void WriteStation(const QString& root, const QString& source = QStringLiteral("NETWORK")) {
-    const QString home = root + "/C/VarnelGPS/";
-    WriteFile(home + "VarnelGPS.cfg", {"Ormanti", "0701JD", "Q:\\0701\\Events\\", "Q:\\0701\\Events\\", "BridgeEvents.txt",
-                                       "Watch.txt", "EventNumber.txt", "CurrPos.txt", "15000", "NETWORK", source, "1",
-                                       "4800,n,8,1", "$GPGGA", "$GPRMC", "STANDARD", "LASTEVENT", "CommentOpt.txt",
-                                       "NUMERIC", "SINGLE"});
-    WriteFile(home + "BridgeEvents.txt", {"STATION ARRIVAL", "CTD DEPLOYED", "CTD AT DEPTH"});
-    WriteFile(home + "Watch.txt", {"JD"});
-    WriteFile(home + "CommentOpt.txt", {"Station Type", "Standard", "Prodo", "SCCOOS", "Sea Conditions", "Calm",
-                                        "Moderate", "Rough", "Day/Night", "Day", "Night"});
-    WriteFile(home + "Lines.txt", {"93.3"});
-    WriteFile(home + "Line93.txt", {"26.7"});
-    WriteFile(root + "/Q/0701/Events/EventNumber.txt", {"41"});
-    WriteFile(root + "/Q/0701/Events/CurrPos.txt",
-              {"$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47",
-               "$GPRMC,140509.00,A,3254.000,N,11718.000,W,0.0,0.0,050726,,,*00"});
-}
+}  // namespace
 
-DriveMap Drives(const QString& root) {
-    DriveMap m;
-    m.root = root.toStdString();
-    return m;
-}
+using namespace varnel::testing;
 
+namespace {
+void WriteNetworkStation(const QString& root) {
+    WriteStation(root, QStringLiteral("NETWORK"));
+    WriteFile(root + "/Q/0701/Events/CurrPos.txt", {"$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47",
+                                                   "$GPZDA,140509.00,05,07,2026,00,00*60"});
+}
 }  // namespace
 
 class GuiTest : public QObject {
@@ -84,7 +59,7 @@ class GuiTest : public QObject {
 private slots:
     void everyControlAndMenuItemIsThere() {
         QTemporaryDir dir;
-        WriteStation(dir.path());
+        WriteNetworkStation(dir.path());
         views::StationViews station(Drives(dir.path()));
         QStringList seen;
         AnswerNextBox(QMessageBox::Ok, &seen);
@@ -165,7 +140,7 @@ private slots:
 
     void anEventRecordedThroughTheWindowReachesTheFiles() {
         QTemporaryDir dir;
-        WriteStation(dir.path());
+        WriteNetworkStation(dir.path());
         views::StationViews station(Drives(dir.path()));
         AnswerNextBox(QMessageBox::Ok);
         station.Start();
@@ -190,7 +165,7 @@ private slots:
 
     void theConfigurationEditorRestartsOnWhatItSaved() {
         QTemporaryDir dir;
-        WriteStation(dir.path());
+        WriteNetworkStation(dir.path());
         views::StationViews station(Drives(dir.path()));
         AnswerNextBox(QMessageBox::Ok);
         station.Start();
@@ -213,7 +188,7 @@ private slots:
     // Last: ending the program ends the application's event loops.
     void exitAsksAndEndsTheProgram() {
         QTemporaryDir dir;
-        WriteStation(dir.path());
+        WriteNetworkStation(dir.path());
         views::StationViews station(Drives(dir.path()));
         QStringList seen;
         AnswerNextBox(QMessageBox::Ok, &seen);
