@@ -51,9 +51,26 @@ struct Bench {
         root = fs::temp_directory_path() / ("varnel-bench-" + std::to_string(::getpid()));
         fs::remove_all(root);
         std::string cfg;
-        for (const char* l : {"Ormanti", "0701JD", "Q:\\E\\", "Q:\\E\\", "BridgeEvents.txt", "Watch.txt",
-                              "EventNumber.txt", "CurrPos.txt", "15000", "NETWORK", "NETWORK", "1", "4800,n,8,1",
-                              "$GPGGA", "$GPRMC", "STANDARD", "", "CommentOpt.txt", "NUMERIC", "SINGLE"})
+        for (const char* l : {"Ormanti",
+                              "0701JD",
+                              "Q:\\E\\",
+                              "Q:\\E\\",
+                              "BridgeEvents.txt",
+                              "Watch.txt",
+                              "EventNumber.txt",
+                              "CurrPos.txt",
+                              "15000",
+                              "NETWORK",
+                              "NETWORK",
+                              "1",
+                              "4800,n,8,1",
+                              "$GPGGA",
+                              "$GPRMC",
+                              "STANDARD",
+                              "",
+                              "CommentOpt.txt",
+                              "NUMERIC",
+                              "SINGLE"})
             cfg += std::string(l) + "\r\n";
         Write(root / "C/VarnelGPS/VarnelGPS.cfg", cfg);
         Write(root / "C/VarnelGPS/BridgeEvents.txt", "CTD DEPLOYED\r\nCTD AT DEPTH\r\n");
@@ -96,7 +113,8 @@ BENCHMARK(BM_SplitFields_EventRecord);
 void BM_ReadGpsFile(benchmark::State& s) {
     Bench b;
     std::string text = std::string(kGga) + "\r\n" + kRmc + "\r\n";
-    for (int i = 2; i < s.range(0); ++i) text += "$GPGSV,3,1,12,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75\r\n";
+    for (int i = 2; i < s.range(0); ++i)
+        text += "$GPGSV,3,1,12,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75\r\n";
     Write(b.root / "Q/E/CurrPos.txt", text);
     for (auto _ : s) benchmark::DoNotOptimize(ReadGpsFile(*b.w, "Q:\\E\\CurrPos.txt"));
 }
@@ -151,7 +169,8 @@ BENCHMARK(BM_Raw_TickFileReads);
 // The file work of one recorded event in network mode with a 3000-row HTML table.
 void BM_SaveEvent_Network_Html3000(benchmark::State& s) {
     Bench b;
-    std::string html = "<HTML>\r\n<HEAD>\r\n<TITLE>T</TITLE>\r\n</HEAD>\r\n<BODY>\r\n<H2>T</H2>\r\n<TABLE>\r\n<TR><TH>H\r\n";
+    std::string html =
+        "<HTML>\r\n<HEAD>\r\n<TITLE>T</TITLE>\r\n</HEAD>\r\n<BODY>\r\n<H2>T</H2>\r\n<TABLE>\r\n<TR><TH>H\r\n";
     std::string row = HtmlRow(b.w->frmActivity, b.host->Now());
     for (int i = 0; i < 2990; ++i) html += row + "\r\n";
     html += "</TABLE>\r\n</BODY>\r\n</HTML>\r\n";

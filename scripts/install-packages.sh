@@ -1,6 +1,6 @@
 # Sourced by the set-up scripts: installs the Debian packages the logger builds
 # and runs with, when any is missing.
-need=(cmake g++ ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-serialport-dev
+need=(cmake g++ ninja-build clang-format libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-serialport-dev
       xvfb xauth xdotool socat imagemagick fonts-liberation2)
 missing=()
 for p in "${need[@]}"; do

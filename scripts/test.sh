@@ -7,6 +7,10 @@ cd "$(dirname "$0")/.."
 source scripts/install-packages.sh
 
 jobs=$(nproc)
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    echo "== formatting (clang-format) =="
+    git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+fi
 run_suite() {
     local dir=$1; shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
@@ -14,8 +18,8 @@ run_suite() {
     (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 }
 echo "== build and test =="
-run_suite build
+run_suite build -DVARNEL_WERROR=ON
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
-    run_suite build-asan -DVARNEL_SANITIZE=ON -DVARNEL_BENCH=OFF
+    run_suite build-asan -DVARNEL_SANITIZE=ON -DVARNEL_BENCH=OFF -DVARNEL_WERROR=ON

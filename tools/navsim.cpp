@@ -30,23 +30,33 @@ int main(int argc, char** argv) {
     double lat = 32.95, lon = -117.35, course = 250.0, knots = 10.0;
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string a = argv[i], v = argv[i + 1];
-        if (a == "--file") file = v;
-        else if (a == "--serial") serial = v;
-        else if (a == "--udp") udpPort = std::atoi(v.c_str());
-        else if (a == "--rate-ms") rateMs = std::max(10, std::atoi(v.c_str()));
-        else if (a == "--count") count = std::atol(v.c_str());
-        else if (a == "--lat") lat = std::atof(v.c_str());
-        else if (a == "--lon") lon = std::atof(v.c_str());
-        else if (a == "--course") course = std::atof(v.c_str());
-        else if (a == "--knots") knots = std::atof(v.c_str());
+        if (a == "--file")
+            file = v;
+        else if (a == "--serial")
+            serial = v;
+        else if (a == "--udp")
+            udpPort = std::atoi(v.c_str());
+        else if (a == "--rate-ms")
+            rateMs = std::max(10, std::atoi(v.c_str()));
+        else if (a == "--count")
+            count = std::atol(v.c_str());
+        else if (a == "--lat")
+            lat = std::atof(v.c_str());
+        else if (a == "--lon")
+            lon = std::atof(v.c_str());
+        else if (a == "--course")
+            course = std::atof(v.c_str());
+        else if (a == "--knots")
+            knots = std::atof(v.c_str());
         else {
             std::fprintf(stderr, "unknown option %s\n", a.c_str());
             return 2;
         }
     }
     if (file.empty() && serial.empty() && udpPort == 0) {
-        std::fprintf(stderr, "usage: varnelgps-navsim [--file PATH] [--serial DEVICE] [--udp PORT] [--rate-ms N] "
-                             "[--count N] [--lat DEG] [--lon DEG] [--course DEG] [--knots K]\n");
+        std::fprintf(stderr,
+                     "usage: varnelgps-navsim [--file PATH] [--serial DEVICE] [--udp PORT] [--rate-ms N] "
+                     "[--count N] [--lat DEG] [--lon DEG] [--course DEG] [--knots K]\n");
         return 2;
     }
     int serialFd = -1;
@@ -82,8 +92,7 @@ int main(int argc, char** argv) {
             std::perror("serial write");
             return 1;
         }
-        if (udpFd >= 0)
-            ::sendto(udpFd, block.data(), block.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+        if (udpFd >= 0) ::sendto(udpFd, block.data(), block.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
         // Sail on: nautical miles per interval along the course.
         double nm = knots * rateMs / 3600000.0;
         double rad = course * M_PI / 180.0;

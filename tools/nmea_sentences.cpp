@@ -32,10 +32,11 @@ std::string Sentences(const std::tm& t, double lat, double lon, double knots, do
     const char* ns = lat >= 0 ? "N" : "S";
     const char* ew = lon >= 0 ? "E" : "W";
     std::string out;
-    std::snprintf(buf, sizeof buf, "GPGGA,%s,%s,%s,%s,%s,1,09,0.9,12.0,M,-35.0,M,,", time, la.c_str(), ns, lo.c_str(), ew);
+    std::snprintf(buf, sizeof buf, "GPGGA,%s,%s,%s,%s,%s,1,09,0.9,12.0,M,-35.0,M,,", time, la.c_str(), ns, lo.c_str(),
+                  ew);
     out += Sentence(buf);
-    std::snprintf(buf, sizeof buf, "GPRMC,%s,A,%s,%s,%s,%s,%.1f,%.1f,%s,,,A", time, la.c_str(), ns, lo.c_str(), ew, knots,
-                  course, date);
+    std::snprintf(buf, sizeof buf, "GPRMC,%s,A,%s,%s,%s,%s,%.1f,%.1f,%s,,,A", time, la.c_str(), ns, lo.c_str(), ew,
+                  knots, course, date);
     out += Sentence(buf);
     std::snprintf(buf, sizeof buf, "GPZDA,%s,%02d,%02d,%04d,00,00", time, t.tm_mday, t.tm_mon + 1, t.tm_year + 1900);
     out += Sentence(buf);

@@ -45,10 +45,14 @@ int main(int argc, char** argv) {
     int events = 10, intervalMs = 20;
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string a = argv[i], v = argv[i + 1];
-        if (a == "--drives") drives = v;
-        else if (a == "--name") name = v;
-        else if (a == "--events") events = std::atoi(v.c_str());
-        else if (a == "--interval-ms") intervalMs = std::atoi(v.c_str());
+        if (a == "--drives")
+            drives = v;
+        else if (a == "--name")
+            name = v;
+        else if (a == "--events")
+            events = std::atoi(v.c_str());
+        else if (a == "--interval-ms")
+            intervalMs = std::atoi(v.c_str());
     }
     if (drives.empty()) {
         std::fprintf(stderr, "usage: varnelgps-station --drives ROOT --name NAME [--events N] [--interval-ms MS]\n");

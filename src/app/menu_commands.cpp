@@ -26,9 +26,13 @@ void mnuLineFileEdit_Click(Workstation& w) {
     w.host.Launch("notepad " + f.lineFileChoice);
 }
 
-void mnuOrderOccFile_Click(Workstation& w) { ReadOrderOcc(w, w.frmActivity.OrdOcc); }
+void mnuOrderOccFile_Click(Workstation& w) {
+    ReadOrderOcc(w, w.frmActivity.OrdOcc);
+}
 
-void mnuPrintLog_Click(Workstation& w) { w.Msg("Under construction... Stay tuned."); }
+void mnuPrintLog_Click(Workstation& w) {
+    w.Msg("Under construction... Stay tuned.");
+}
 
 void mnuNetwork_Click(Workstation& w) {
     const std::string& url = w.frmActivity.helpPage;
@@ -44,7 +48,7 @@ void mnuNetwork_Click(Workstation& w) {
 
 void Activity_Form_KeyDown(Workstation& w, int keyCode) {
     if (keyCode == 120) w.frmActivity.Timer1.enabled = false;  // F9
-    if (keyCode == 112) mnuNetwork_Click(w);                    // F1
+    if (keyCode == 112) mnuNetwork_Click(w);                   // F1
 }
 
 bool ClickMenu(Workstation& w, const std::string& name) {

@@ -32,9 +32,7 @@ void ReadConfigurationAtStartUp(Workstation& w) {
             fs.CreateFolder(starter[3]);
             WriteConfiguration(fs, starter, false);
         } catch (const FileError& e) {
-            w.Msg(std::string(e.what()) +
-                      ". The program goes on with an empty configuration.",
-                  Icon::Exclamation);
+            w.Msg(std::string(e.what()) + ". The program goes on with an empty configuration.", Icon::Exclamation);
             return;
         }
     }
@@ -80,11 +78,20 @@ void NumberingLayout(Workstation& w) {
     auto& f = w.frmActivity;
     int col0, boxWidth, comboLeft, comboWidth;
     if (f.EventScheme == "JULIAN" && UCase(w.cfg[20]) == "LONG") {
-        col0 = 1000; boxWidth = 112; comboLeft = 120; comboWidth = 377;
+        col0 = 1000;
+        boxWidth = 112;
+        comboLeft = 120;
+        comboWidth = 377;
     } else if (f.EventScheme == "JULIAN") {
-        col0 = 1000; boxWidth = 96; comboLeft = 102; comboWidth = 395;
+        col0 = 1000;
+        boxWidth = 96;
+        comboLeft = 102;
+        comboWidth = 395;
     } else {
-        col0 = 600; boxWidth = 56; comboLeft = 63; comboWidth = 530;
+        col0 = 600;
+        boxWidth = 56;
+        comboLeft = 63;
+        comboWidth = 530;
     }
     f.EventLog.colWidth[0] = col0;
     f.Text1[5].width = boxWidth;
@@ -132,8 +139,9 @@ void LoadLists(Workstation& w) {
                 LoadEventList(w, ListOccasion::StartUp);
             } else {
                 // The missing list is named; the event-number file stays where it is.
-                w.Msg("Unable to find " + f.EventListPath + " - the event panel stays empty; pick a role list in "
-                      "Config - Select Different Events or create one with Create/Edit Events File.",
+                w.Msg("Unable to find " + f.EventListPath +
+                          " - the event panel stays empty; pick a role list in "
+                          "Config - Select Different Events or create one with Create/Edit Events File.",
                       Icon::Exclamation);
                 for (auto& o : f.Option1) o.visible = false;
                 for (auto& c : f.Check1) c.visible = false;
@@ -169,22 +177,22 @@ void StartUpSteps(Workstation& w) {
     auto& f = w.frmActivity;
     auto& c = w.cfg;
     f.loaded = true;
-    f.widthTwips = 14085;                                              // 1
-    f.NetworkMode = true;                                              // 2
+    f.widthTwips = 14085;  // 1
+    f.NetworkMode = true;  // 2
     f.ManualEventNumber = false;
     f.EditingRow = false;
-    f.homeFolder = kHomeFolder;                                        // 3
+    f.homeFolder = kHomeFolder;  // 3
     ReadConfigurationAtStartUp(w);
-    DerivePaths(w);                                                    // 4
-    f.caption = c[1] + " " + c[2] + " " + "Cruise Electronic Event Log";  // 5
+    DerivePaths(w);                                                                                  // 4
+    f.caption = c[1] + " " + c[2] + " " + "Cruise Electronic Event Log";                             // 5
     f.frmSelectEvent.tooltip = "Events loaded from " + f.EventListPath + " (Double-click to edit)";  // 6
-    double rate = RoundHalfEven(Val(c[9]));                            // 7
+    double rate = RoundHalfEven(Val(c[9]));                                                          // 7
     f.SamplingInterval = (rate > 0 && rate < 2e9) ? static_cast<int>(rate) : 0;
-    f.Text1[0].text = c[2];                                            // 8
-    ReadOrderOcc(w, f.OrdOcc);                                         // 9
-    if (f.SamplingInterval == 0) f.SamplingInterval = 15000;           // 10
+    f.Text1[0].text = c[2];                                   // 8
+    ReadOrderOcc(w, f.OrdOcc);                                // 9
+    if (f.SamplingInterval == 0) f.SamplingInterval = 15000;  // 10
     f.gridRow = 1;
-    if (Contains(c[20], "MULTI")) {                                    // 11
+    if (Contains(c[20], "MULTI")) {  // 11
         f.frmSelectMulti.visible = true;
         f.frmSelectEvent.visible = false;
         f.MultiMode = true;
@@ -196,20 +204,20 @@ void StartUpSteps(Workstation& w) {
         f.MultiMode = false;
         for (auto& o : f.Option1) o.visible = false;
     }
-    f.EventLog.Resize(2000, 10);                                       // 12
+    f.EventLog.Resize(2000, 10);  // 12
     f.EventLog.fixedRows = 1;
     f.EventLog.fixedCols = 0;
-    NumberingLayout(w);                                                // 13, 14
-    LoadLists(w);                                                      // 15 to 21
-    DiscoverEventNumberFile(w);                                        // 22, 23
-    f.visible = true;                                                  // 24
-    if (c[10] == "NETWORK" || f.NetworkMode) {                         // 25
+    NumberingLayout(w);                         // 13, 14
+    LoadLists(w);                               // 15 to 21
+    DiscoverEventNumberFile(w);                 // 22, 23
+    f.visible = true;                           // 24
+    if (c[10] == "NETWORK" || f.NetworkMode) {  // 25
         f.NetworkMode = true;
         const std::string text = "Auto/Network Mode Enabled - Press Start to load Current Position.";
         f.StatusBar1.panel[1] = text;
         w.Msg(text);
     }
-    std::string source = UCase(Trim(c[11]));                           // 26, 27
+    std::string source = UCase(Trim(c[11]));  // 26, 27
     if (source == "GPS" || source == "UDP") {
         f.NavSource = source;
         f.menu.mnuAuto.checked = true;
@@ -218,7 +226,8 @@ void StartUpSteps(Workstation& w) {
             if (port <= 0 || port > 65535) port = 5005;
             if (!w.host.UdpListen(port))
                 w.Msg("Unable to listen for navigation on UDP port " + std::to_string(port) +
-                      ". Check that no other program uses it.", Icon::Exclamation);
+                          ". Check that no other program uses it.",
+                      Icon::Exclamation);
         }
         ShowCommCheck(w);
         f.visible = false;
@@ -233,13 +242,19 @@ void StartUpSteps(Workstation& w) {
         f.NavSource = "NETWORK";
         f.menu.mnuAuto.checked = true;
     }
-    auto& m = f.menu;                                                  // 28
+    auto& m = f.menu;  // 28
     if (c[16] == "CALCULATE") {
-        m.mnuCalcLine.checked = true; m.mnuStndLine.checked = false; m.mnuSelectLine.checked = false;
+        m.mnuCalcLine.checked = true;
+        m.mnuStndLine.checked = false;
+        m.mnuSelectLine.checked = false;
     } else if (c[16] == "STANDARD") {
-        m.mnuStndLine.checked = true; m.mnuCalcLine.checked = false; m.mnuSelectLine.checked = false;
+        m.mnuStndLine.checked = true;
+        m.mnuCalcLine.checked = false;
+        m.mnuSelectLine.checked = false;
     } else if (c[16] == "SELECT") {
-        m.mnuSelectLine.checked = true; m.mnuCalcLine.checked = false; m.mnuStndLine.checked = false;
+        m.mnuSelectLine.checked = true;
+        m.mnuCalcLine.checked = false;
+        m.mnuStndLine.checked = false;
     }
 }
 

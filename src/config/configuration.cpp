@@ -37,7 +37,9 @@ void ReadConfigurationText(std::string_view text, CfgLines& cfg) {
     }
 }
 
-void ReadConfiguration(FileSystem& fs, CfgLines& cfg) { ReadConfigurationText(fs.ReadAll(kConfigPath), cfg); }
+void ReadConfiguration(FileSystem& fs, CfgLines& cfg) {
+    ReadConfigurationText(fs.ReadAll(kConfigPath), cfg);
+}
 
 void WriteConfiguration(FileSystem& fs, const std::array<std::string, 21>& lines) {
     std::vector<std::string> out(lines.begin() + 1, lines.end());
@@ -52,10 +54,26 @@ void WriteConfiguration(FileSystem& fs, const CfgLines& cfg, bool trimEach) {
 
 CfgLines StarterConfiguration() {
     CfgLines c;
-    const char* v[] = {"",          "Ormanti",        "0000XX",     "C:\\VarnelGPS\\Data\\", "C:\\VarnelGPS\\Data\\",
-                       "BridgeEvents.txt", "Watch.txt", "EventNumber.txt", "CurrPos.txt", "15000",
-                       "LOCAL",     "NETWORK",        "1",          "4800,n,8,1",           "$GPGGA",
-                       "$GPRMC",    "STANDARD",       "LASTEVENT",  "CommentOpt.txt",       "NUMERIC",
+    const char* v[] = {"",
+                       "Ormanti",
+                       "0000XX",
+                       "C:\\VarnelGPS\\Data\\",
+                       "C:\\VarnelGPS\\Data\\",
+                       "BridgeEvents.txt",
+                       "Watch.txt",
+                       "EventNumber.txt",
+                       "CurrPos.txt",
+                       "15000",
+                       "LOCAL",
+                       "NETWORK",
+                       "1",
+                       "4800,n,8,1",
+                       "$GPGGA",
+                       "$GPRMC",
+                       "STANDARD",
+                       "LASTEVENT",
+                       "CommentOpt.txt",
+                       "NUMERIC",
                        "SINGLE"};
     for (int i = 1; i <= 20; ++i) c[i] = v[i];
     return c;

@@ -12,12 +12,23 @@ std::string CommentsField(const std::string& box) {
     return Trim(ReplaceAll(box, "Comments:", ""));
 }
 
-std::string EventRecord(const ActivityForm& f, const DateTime& clock, const std::string& lat,
-                        const std::string& lon) {
-    const std::string fields[] = {f.Text1[0].text, f.Text1[5].text,     f.Combo3.text,   f.Combo4.text,
-                                  f.CalcLine,      f.CalcSta,           DateLoc(clock),  LongTime(clock),
-                                  lat,             lon,                 f.Activity,      Trim(f.Combo1.text),
-                                  Trim(f.Combo2.text), f.Text1[1].text, f.Text1[2].text, CommentsField(f.txtComments.text),
+std::string EventRecord(const ActivityForm& f, const DateTime& clock, const std::string& lat, const std::string& lon) {
+    const std::string fields[] = {f.Text1[0].text,
+                                  f.Text1[5].text,
+                                  f.Combo3.text,
+                                  f.Combo4.text,
+                                  f.CalcLine,
+                                  f.CalcSta,
+                                  DateLoc(clock),
+                                  LongTime(clock),
+                                  lat,
+                                  lon,
+                                  f.Activity,
+                                  Trim(f.Combo1.text),
+                                  Trim(f.Combo2.text),
+                                  f.Text1[1].text,
+                                  f.Text1[2].text,
+                                  CommentsField(f.txtComments.text),
                                   f.OrdOcc};
     std::string out;
     for (size_t i = 0; i < 17; ++i) out += (i ? "," : "") + fields[i];
@@ -33,10 +44,21 @@ std::string NavSuffix(const ActivityForm& f) {
 }
 
 std::string HtmlRow(const ActivityForm& f, const DateTime& clock) {
-    const std::string v[] = {f.Text1[0].text,     f.Text1[5].text,     f.Combo3.text,   f.Combo4.text,
-                             f.Text1[1].text,     f.Text1[2].text,     f.DecLat,        f.DecLon,
-                             f.Activity,          Trim(f.Combo1.text), Trim(f.Combo2.text), DateLoc(clock),
-                             LongTime(clock),     CommentsField(f.txtComments.text), f.OrdOcc};
+    const std::string v[] = {f.Text1[0].text,
+                             f.Text1[5].text,
+                             f.Combo3.text,
+                             f.Combo4.text,
+                             f.Text1[1].text,
+                             f.Text1[2].text,
+                             f.DecLat,
+                             f.DecLon,
+                             f.Activity,
+                             Trim(f.Combo1.text),
+                             Trim(f.Combo2.text),
+                             DateLoc(clock),
+                             LongTime(clock),
+                             CommentsField(f.txtComments.text),
+                             f.OrdOcc};
     std::string row = "<TR ALIGN=RIGHT><TD>";
     for (size_t i = 0; i < 15; ++i) row += (i ? "</TD><TD>" : "") + v[i];
     return row + "</TD></TR>";
@@ -49,9 +71,8 @@ std::string CtdPrefix(const std::string& cruise) {
 void AppendHtmlRow(FileSystem& fs, const std::string& path, const std::string& row, const std::string& project,
                    const std::string& cruise) {
     if (!fs.Exists(path)) {
-        fs.ReplaceLines(path, {"<HTML>", "<HEAD>", "<TITLE>" + project + " " + cruise + " EVENT LOG</TITLE>",
-                               "</HEAD>", "<BODY>",
-                               "<H2><CENTER>" + project + " " + cruise + " EVENT LOG</CENTER></H2>",
+        fs.ReplaceLines(path, {"<HTML>", "<HEAD>", "<TITLE>" + project + " " + cruise + " EVENT LOG</TITLE>", "</HEAD>",
+                               "<BODY>", "<H2><CENTER>" + project + " " + cruise + " EVENT LOG</CENTER></H2>",
                                "<TABLE BORDER=1 CELLSPACING=1>",
                                "<TR><TH>STUDY<TH>Event#<TH>Line<TH>Sta<TH>UTC_Date<TH>UTC_Time<TH>Latitude<TH>"
                                "Longitude<TH>Activity<TH>Event<TH>Init.<TH>Loc_Date<TH>Loc_Time<TH>Comments<TH>"
@@ -81,8 +102,7 @@ bool SavingAllowed(const ActivityForm& f) {
 }
 
 // Appends one line, writing the header first when the file is new; both go out in one write.
-void AppendWithHeader(FileSystem& fs, const std::string& path, const char* header, const std::string& line,
-                      bool sync) {
+void AppendWithHeader(FileSystem& fs, const std::string& path, const char* header, const std::string& line, bool sync) {
     if (header && !fs.Exists(path))
         fs.AppendLines(path, {header, line}, sync);
     else
@@ -153,7 +173,9 @@ void SaveEventNetwork(Workstation& w) {
     }
 }
 
-std::string OrderOccPath(const ActivityForm& f) { return f.dataFolder + "OrderOcc.txt"; }
+std::string OrderOccPath(const ActivityForm& f) {
+    return f.dataFolder + "OrderOcc.txt";
+}
 
 void ReadOrderOcc(Workstation& w, std::string& result) {
     auto& f = w.frmActivity;

@@ -20,8 +20,7 @@ inline constexpr const char* kRoleHeader =
 // does not hold "Comments:".
 std::string CommentsField(const std::string& box);
 // The 17-field record of the event on screen with the given position texts.
-std::string EventRecord(const ActivityForm& f, const DateTime& clock, const std::string& lat,
-                        const std::string& lon);
+std::string EventRecord(const ActivityForm& f, const DateTime& clock, const std::string& lat, const std::string& lon);
 // "," + items 1 to 111, then "," + each non-blank item of 112 to 200.
 std::string NavSuffix(const ActivityForm& f);
 std::string HtmlRow(const ActivityForm& f, const DateTime& clock);

@@ -11,7 +11,9 @@ namespace varnel {
 
 namespace {
 
-std::string SharedLog(const ActivityForm& f) { return f.dataFolder + f.Text1[0].text + "Events.csv"; }
+std::string SharedLog(const ActivityForm& f) {
+    return f.dataFolder + f.Text1[0].text + "Events.csv";
+}
 
 // Row from a log line; throws std::out_of_range past the grid's last row.
 void FillRow(Grid& g, int row, const std::vector<std::string>& x, bool shortPosition, bool withComments) {

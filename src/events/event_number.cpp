@@ -25,9 +25,13 @@ void WriteEventNumberFile(FileSystem& fs, const std::string& path, const std::st
     fs.ReplaceLines(path, {text});
 }
 
-bool IsJulian(const ActivityForm& f) { return f.EventScheme == "JULIAN"; }
+bool IsJulian(const ActivityForm& f) {
+    return f.EventScheme == "JULIAN";
+}
 
-std::string JulianText(Workstation& w) { return MakeJulianNumber(w.host, w.cfg).Text(); }
+std::string JulianText(Workstation& w) {
+    return MakeJulianNumber(w.host, w.cfg).Text();
+}
 
 std::string NumText(double v) {
     char b[64];
@@ -57,8 +61,7 @@ void DiscoverEventNumberFile(Workstation& w) {
             }
         }
         if (!askNetwork) {
-            if (w.AskYes("Unable to find " + f.EvNumPath +
-                             "! Create one? Y/N ('No' if network is down or to config)",
+            if (w.AskYes("Unable to find " + f.EvNumPath + "! Create one? Y/N ('No' if network is down or to config)",
                          "Unable to find Eventnumber.txt - create one?")) {
                 try {
                     WriteEventNumberFile(w.files(), f.EvNumPath, "1");
@@ -105,8 +108,8 @@ DrawResult DrawEventNumber(Workstation& w) {
                 if (Val(f.Text1[5].text) < f.NextEventNumber && !f.ManualEventNumber)
                     f.Text1[5].text = IntText(f.NextEventNumber);
             }
-            f.StatusBar1.panel[1] = "Reading Event Number file..." +
-                                    std::string(f.NextEventNumber >= 0 ? " " : "") + IntText(f.NextEventNumber);
+            f.StatusBar1.panel[1] = "Reading Event Number file..." + std::string(f.NextEventNumber >= 0 ? " " : "") +
+                                    IntText(f.NextEventNumber);
             WriteEventNumberFile(w.files(), f.EvNumPath, f.Text1[5].text);
             if (f.EvNumLocalPath != f.EvNumPath) WriteEventNumberFile(w.files(), f.EvNumLocalPath, f.Text1[5].text);
             return DrawResult::Drawn;

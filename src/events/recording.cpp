@@ -12,10 +12,10 @@ namespace varnel {
 std::string ClassifyActivity(const std::string& text) {
     if (Contains(text, "CTD")) return "CTD";
     static const std::pair<const char*, const char*> rules[] = {
-        {"PAIROVET", "PAIROVET"}, {"MANTA", "MANTA"},     {"BONGO", "BONGO"},     {"SECCHI", "SECCHI"},
-        {"SONOBUOY", "SONOBUOY"}, {"ARRAY", "TOWEDARRAY"}, {"POLE", "TM POLE"},   {"PUMP", "TM PUMP"},
-        {"FLO", "TM-GOFLO"},      {"CUFES", "CUFES"},     {"REFLICS", "REFLICS"}, {"STATION", "STATION"},
-        {"ADCP", "ADCP"},         {"CO2", "CO2"},         {"CUDLS2", "CUDLS2"},   {"PRR", "PRR"},
+        {"PAIROVET", "PAIROVET"}, {"MANTA", "MANTA"},      {"BONGO", "BONGO"},     {"SECCHI", "SECCHI"},
+        {"SONOBUOY", "SONOBUOY"}, {"ARRAY", "TOWEDARRAY"}, {"POLE", "TM POLE"},    {"PUMP", "TM PUMP"},
+        {"FLO", "TM-GOFLO"},      {"CUFES", "CUFES"},      {"REFLICS", "REFLICS"}, {"STATION", "STATION"},
+        {"ADCP", "ADCP"},         {"CO2", "CO2"},          {"CUDLS2", "CUDLS2"},   {"PRR", "PRR"},
         {"MER", "MER"},           {"MAMMAL", "MMammals"}};
     std::string u = UCase(text);
     for (const auto& [part, cls] : rules)

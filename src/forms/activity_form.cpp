@@ -63,8 +63,7 @@ ActivityForm::ActivityForm() {
     frmSelectMulti.width = 220;
     frmSelectMulti.height = 520;
     const char* placeholders[] = {"CTD", "Pairovet", "Manta", "Bongo", "Secchi", "Sonabuoy", "Towed-array"};
-    for (size_t i = 0; i < 30; ++i)
-        Option1[i].caption = i < 7 ? placeholders[i] : "Act " + std::to_string(i);
+    for (size_t i = 0; i < 30; ++i) Option1[i].caption = i < 7 ? placeholders[i] : "Act " + std::to_string(i);
     for (size_t i = 0; i < 27; ++i) Check1[i].caption = "Check" + std::to_string(i);
     EventLog.tooltip =
         "Event Log; Edit any row by double-clicking the row or field; make your changes then [Record Event] to "
@@ -82,7 +81,8 @@ ActivityForm::ActivityForm() {
     StatusBar1.panelTooltip[6] = "Order Occupied aka Proc#";
     Timer1.interval = 10000;
     Timer1.enabled = true;
-    const char* labels[] = {"Cruise", "Date_UTC", "Time_UTC", "Lat", "Lon", "Event #", "", "Event", "Initials", "Line", "Sta"};
+    const char* labels[] = {"Cruise", "Date_UTC", "Time_UTC", "Lat",  "Lon", "Event #",
+                            "",       "Event",    "Initials", "Line", "Sta"};
     for (size_t i = 0; i < 11; ++i) Label1[i].caption = labels[i];
     Label1[6].visible = false;
 

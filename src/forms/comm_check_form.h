@@ -15,7 +15,7 @@ struct CommCheckForm {
     bool loaded = false;
     bool visible = false;
 
-    std::array<TextBox, 2> Text2;      // GPS 1st / GPS 2nd identifiers
+    std::array<TextBox, 2> Text2;  // GPS 1st / GPS 2nd identifiers
     Frame Frame1, Frame2, Frame3, Frame4, Frame5;
     std::array<OptionButton, 5> Option1;  // Com1..Com4, Com
     TextBox Text1;                        // port number for "Com"
@@ -28,8 +28,8 @@ struct CommCheckForm {
     TextBox txtDisplay;
     Timer Timer1;
 
-    int reading = 0;         // 1 while input is fetched
-    std::string buffer;      // received, not yet shown
+    int reading = 0;     // 1 while input is fetched
+    std::string buffer;  // received, not yet shown
     bool bufferCapped = false;
 };
 

@@ -6,13 +6,20 @@ namespace varnel {
 
 int EditCfgComboForRow(int row) {
     switch (row) {
-        case 10: return 0;
-        case 11: return 1;
-        case 16: return 2;
-        case 17: return 3;
-        case 19: return 4;
-        case 20: return 5;
-        default: return -1;
+        case 10:
+            return 0;
+        case 11:
+            return 1;
+        case 16:
+            return 2;
+        case 17:
+            return 3;
+        case 19:
+            return 4;
+        case 20:
+            return 5;
+        default:
+            return -1;
     }
 }
 
@@ -27,9 +34,16 @@ EditCfgForm::EditCfgForm() {
     Label1[15].tooltip = "If primary GPS string does not contain Date/Time, use this string's Date/Time";
     Label1[16].tooltip =
         "STANDARD is standard line.sta; CALC is calculated line.sta; SELECT is manual selection of Line.Sta";
-    const char* samples[] = {"",       "Ormanti",         "0701JD",          "C:\\CODES\\2007\\0701\\Events\\",
-                             "C:\\CODES\\2007\\0701\\Events\\", "BridgeEvents.txt", "Watch.txt",
-                             "EventNumber.txt", "CurrPos.txt", "15000"};
+    const char* samples[] = {"",
+                             "Ormanti",
+                             "0701JD",
+                             "C:\\CODES\\2007\\0701\\Events\\",
+                             "C:\\CODES\\2007\\0701\\Events\\",
+                             "BridgeEvents.txt",
+                             "Watch.txt",
+                             "EventNumber.txt",
+                             "CurrPos.txt",
+                             "15000"};
     for (size_t i = 1; i <= 9; ++i) Text1[i].text = samples[i];
     Text1[14].text = "$GPGGA";
     Text1[15].text = "$GPRMC";

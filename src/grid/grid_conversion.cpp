@@ -6,7 +6,9 @@
 
 namespace varnel {
 
-double DegToRad(double degrees) { return degrees * 0.0174532925199433; }
+double DegToRad(double degrees) {
+    return degrees * 0.0174532925199433;
+}
 
 double MercatorLat(double latitude) {
     double s = std::sin(DegToRad(latitude));

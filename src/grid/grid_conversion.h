@@ -5,7 +5,7 @@
 
 namespace varnel {
 
-double DegToRad(double degrees);    // degrees * 0.0174532925199433
+double DegToRad(double degrees);      // degrees * 0.0174532925199433
 double MercatorLat(double latitude);  // meridional part in degrees of longitude
 
 struct LineSta {

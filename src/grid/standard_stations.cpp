@@ -49,24 +49,38 @@ LineSta FindStandardSta(const std::string& calcLine, const std::string& calcSta,
     if (OneOf(l, {"93.3", "93.2", "93.1", "93.0"})) {
         line = "93.3";
     } else if (OneOf(l, {"93.4", "93.5", "93.6"})) {
-        if (station >= 26.6) line = "93.3";
-        else { line = "93.4"; fixed = "26.4"; }
+        if (station >= 26.6)
+            line = "93.3";
+        else {
+            line = "93.4";
+            fixed = "26.4";
+        }
     } else if (OneOf(l, {"90.0", "90.2", "89.9", "90.1", "89.8"})) {
         line = "90.0";
     } else if (OneOf(l, {"91.7", "91.6", "91.8"})) {
-        line = "91.7"; fixed = "26.4";
+        line = "91.7";
+        fixed = "26.4";
     } else if (OneOf(l, {"88.5", "88.6", "88.4"})) {
-        line = "88.5"; fixed = "30.1";
+        line = "88.5";
+        fixed = "30.1";
     } else if (OneOf(l, {"86.7", "86.6", "86.8", "87.0", "86.5", "86.9"})) {
-        if (station >= 32.8) line = "86.7";
-        else { line = "86.8"; fixed = "32.5"; }
+        if (station >= 32.8)
+            line = "86.7";
+        else {
+            line = "86.8";
+            fixed = "32.5";
+        }
     } else if (OneOf(l, {"85.4", "85.3", "85.5"})) {
-        line = "85.4"; fixed = "35.8";
+        line = "85.4";
+        fixed = "35.8";
     } else if (OneOf(l, {"83.3", "83.2", "83.4", "83.0", "83.1", "83.5"})) {
         line = "83.3";
     } else if (OneOf(l, {"81.7", "81.6", "81.8", "81.9", "82.0"})) {
-        if (station <= 44.5) { line = "81.7"; fixed = "43.5"; }
-        else line = "81.8";  // provisional 46.9, replaced by the station table
+        if (station <= 44.5) {
+            line = "81.7";
+            fixed = "43.5";
+        } else
+            line = "81.8";  // provisional 46.9, replaced by the station table
     } else if (OneOf(l, {"80.0", "80.2", "79.9", "80.1", "79.8"})) {
         line = "80.0";
     } else if (OneOf(l, {"76.7", "77.0", "76.8", "76.9", "76.5", "76.6"})) {

@@ -18,9 +18,12 @@ struct FrameInfo {
 
 FrameInfo Info(ActivityForm& f, OptionFrame which) {
     switch (which) {
-        case OptionFrame::StationType: return {&f.Frame5, f.Option5, 32, 7};
-        case OptionFrame::SeaConditions: return {&f.Frame6, f.Option3, 24, 5};
-        case OptionFrame::DayNight: break;
+        case OptionFrame::StationType:
+            return {&f.Frame5, f.Option5, 32, 7};
+        case OptionFrame::SeaConditions:
+            return {&f.Frame6, f.Option3, 24, 5};
+        case OptionFrame::DayNight:
+            break;
     }
     return {&f.Frame4, f.Option4, 15, 5};
 }
@@ -79,9 +82,13 @@ std::string CleanComments(std::string text) {
     }
 }
 
-void SetComments(Workstation& w, const std::string& text) { w.frmActivity.txtComments.text = CleanComments(text); }
+void SetComments(Workstation& w, const std::string& text) {
+    w.frmActivity.txtComments.text = CleanComments(text);
+}
 
-void txtComments_Change(Workstation& w) { SetComments(w, w.frmActivity.txtComments.text); }
+void txtComments_Change(Workstation& w) {
+    SetComments(w, w.frmActivity.txtComments.text);
+}
 
 void CommentOption_Click(Workstation& w, OptionFrame frame, int k) {
     auto& f = w.frmActivity;

@@ -43,7 +43,9 @@ void LoadLineList(Workstation& w) {
     f.Combo4.text = f.Combo4.items.empty() ? "" : f.Combo4.items.front();
 }
 
-void LoadStationList(Workstation& w) { RefillStations(w, w.frmActivity.StndLine); }
+void LoadStationList(Workstation& w) {
+    RefillStations(w, w.frmActivity.StndLine);
+}
 
 void Combo3_Click(Workstation& w) {
     auto& f = w.frmActivity;

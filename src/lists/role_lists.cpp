@@ -5,7 +5,9 @@
 
 namespace varnel {
 
-std::string RoleFromListName(const std::string& name) { return ReplaceAll(name, "Events.txt", ""); }
+std::string RoleFromListName(const std::string& name) {
+    return ReplaceAll(name, "Events.txt", "");
+}
 
 void SetPanelCaption(ActivityForm& f) {
     f.frmSelectEvent.caption = f.EventRole + " Events";
@@ -57,9 +59,11 @@ void LoadEventList(Workstation& w, ListOccasion occasion) {
             if (occasion == ListOccasion::StartUp)
                 message = "You've reach the notation limit - combine events or use the comments for events above 30";
             else if (multi)
-                message = "There is a maximum of 26 events options - combine events or use the comments for events above 26";
+                message =
+                    "There is a maximum of 26 events options - combine events or use the comments for events above 26";
             else
-                message = "There is a maximum of 30 events options - combine events or use the comments for events above 30";
+                message =
+                    "There is a maximum of 30 events options - combine events or use the comments for events above 30";
             w.Msg(message);
             break;
         }
@@ -121,9 +125,17 @@ void LoadRoleEventList(Workstation& w, const std::string& listFileName) {
     OfferConfigurationSave(w, listFileName);
 }
 
-void mnuCruise_Click(Workstation& w) { LoadRoleEventList(w, "CruiseEvents.txt"); }
-void mnuBridge_Click(Workstation& w) { LoadRoleEventList(w, "BridgeEvents.txt"); }
-void mnuMMammals_Click(Workstation& w) { LoadRoleEventList(w, "MMammalEvents.txt"); }
-void mnuCUFES_Click(Workstation& w) { LoadRoleEventList(w, "CUFESEvents.txt"); }
+void mnuCruise_Click(Workstation& w) {
+    LoadRoleEventList(w, "CruiseEvents.txt");
+}
+void mnuBridge_Click(Workstation& w) {
+    LoadRoleEventList(w, "BridgeEvents.txt");
+}
+void mnuMMammals_Click(Workstation& w) {
+    LoadRoleEventList(w, "MMammalEvents.txt");
+}
+void mnuCUFES_Click(Workstation& w) {
+    LoadRoleEventList(w, "CUFESEvents.txt");
+}
 
 }  // namespace varnel

@@ -25,8 +25,10 @@ int Selected(const std::array<OptionButton, N>& group) {
 std::vector<std::string> SplitCommas(const std::string& s) {
     std::vector<std::string> out(1);
     for (char c : s) {
-        if (c == ',') out.emplace_back();
-        else out.back() += c;
+        if (c == ',')
+            out.emplace_back();
+        else
+            out.back() += c;
     }
     return out;
 }
@@ -69,9 +71,12 @@ void CommCheck_Form_Load(Workstation& w) {
     }
     fields.resize(4);
     double baud = Val(fields[0]);
-    if (baud == 24 || baud == 2400) SelectOption(c.Option2, 0);
-    else if (baud == 48 || baud == 4800) SelectOption(c.Option2, 1);
-    else if (baud == 96 || baud == 9600) SelectOption(c.Option2, 2);
+    if (baud == 24 || baud == 2400)
+        SelectOption(c.Option2, 0);
+    else if (baud == 48 || baud == 4800)
+        SelectOption(c.Option2, 1);
+    else if (baud == 96 || baud == 9600)
+        SelectOption(c.Option2, 2);
     else {
         SelectOption(c.Option2, 3);
         c.Text3.text = fields[0];
@@ -199,11 +204,20 @@ void CommCheck_Option_Click(Workstation& w, int group, int index) {
             SelectOption(c.Option1, index);
             if (index + 1 != static_cast<int>(Val(w.cfg[12]))) c.Command1.enabled = true;
             return;
-        case 2: SelectOption(c.Option2, index); break;
-        case 3: SelectOption(c.Option3, index); break;
-        case 4: SelectOption(c.Option4, index); break;
-        case 5: SelectOption(c.Option5, index); break;
-        default: return;
+        case 2:
+            SelectOption(c.Option2, index);
+            break;
+        case 3:
+            SelectOption(c.Option3, index);
+            break;
+        case 4:
+            SelectOption(c.Option4, index);
+            break;
+        case 5:
+            SelectOption(c.Option5, index);
+            break;
+        default:
+            return;
     }
     c.Command1.enabled = true;
 }

@@ -17,7 +17,9 @@ void SplitSentence(std::string_view s, std::vector<std::string>& list) {
 
 namespace {
 
-std::string Hms(const std::string& t) { return Left(t, 2) + ":" + Mid(t, 3, 2) + ":" + Mid(t, 5, 2); }
+std::string Hms(const std::string& t) {
+    return Left(t, 2) + ":" + Mid(t, 3, 2) + ":" + Mid(t, 5, 2);
+}
 
 void SplitDegrees(const std::string& field, size_t n, std::string& deg, std::string& min) {
     deg = Left(field, n);

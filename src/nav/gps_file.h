@@ -19,8 +19,8 @@ struct GpsTexts {
 void SplitSentence(std::string_view sentence, std::vector<std::string>& list);
 
 // The parse of lines already read (no I/O): sets status panel text through `status`.
-GpsTexts ParseGpsLines(const std::vector<std::string>& lines, const std::string& primary,
-                       const std::string& second, std::string& status);
+GpsTexts ParseGpsLines(const std::vector<std::string>& lines, const std::string& primary, const std::string& second,
+                       std::string& status);
 
 // Reads the file (every non-blank line, trimmed), retrying unreadable files every
 // 2000 ms: six silent retries, then the question; No gives up for this tick.

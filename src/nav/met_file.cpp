@@ -23,7 +23,8 @@ void ParseMetItems(std::string_view text, std::array<std::string, 201>& items, i
             quoted = true;
             any = true;
             auto close = text.find('"', i + 1);
-            cur = std::string(text.substr(i + 1, close == std::string_view::npos ? std::string_view::npos : close - i - 1));
+            cur = std::string(
+                text.substr(i + 1, close == std::string_view::npos ? std::string_view::npos : close - i - 1));
             i = close == std::string_view::npos ? text.size() : close;
             continue;
         }

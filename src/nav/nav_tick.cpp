@@ -31,7 +31,9 @@ void QuitFromTick(Workstation& w) {
     throw TickQuit{};
 }
 
-bool LooksLikeNmea(const std::string& d) { return !d.empty() && d.find('$') != std::string::npos && Contains(d, ","); }
+bool LooksLikeNmea(const std::string& d) {
+    return !d.empty() && d.find('$') != std::string::npos && Contains(d, ",");
+}
 
 bool LooksLikeRecord(const std::string& d) {
     std::vector<std::string> x(51);
@@ -45,7 +47,8 @@ bool LooksLikeRecord(const std::string& d) {
     if (commas < 4) return false;
     auto numeric = [](const std::string& s) {
         std::string t = Trim(s);
-        return !t.empty() && (std::isdigit(static_cast<unsigned char>(t[0])) || t[0] == '-' || t[0] == '+' || t[0] == '.');
+        return !t.empty() &&
+               (std::isdigit(static_cast<unsigned char>(t[0])) || t[0] == '-' || t[0] == '+' || t[0] == '.');
     };
     return numeric(x[3]) && numeric(x[4]);
 }
@@ -55,8 +58,8 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
     auto& f = w.frmActivity;
     const std::string& src = f.NavSource;
     if (src == "UDP") PollUdp(w);
-    bool nmeaFile = src == "NETWORK" || src == "GPS" || src == "SCS" || src == "KNORR" ||
-                    (src == "UDP" && f.udpRecord.empty());
+    bool nmeaFile =
+        src == "NETWORK" || src == "GPS" || src == "SCS" || src == "KNORR" || (src == "UDP" && f.udpRecord.empty());
     if (src == "UDP" && !f.udpRecord.empty()) {
         std::vector<std::string> x(51);
         SplitFields(f.udpRecord, x, 51);
@@ -191,8 +194,7 @@ void mnuAuto_Click(Workstation& w) {
             for (int i = 1; i <= 4; ++i) f.Text1[static_cast<size_t>(i)].text.clear();
             f.Timer1.enabled = false;
         }
-    } else if (w.AskYes("Turn Auto-Fill on for automatic entry of navigational fields? Y/N",
-                        "Turn On Auto Log? Y/N")) {
+    } else if (w.AskYes("Turn Auto-Fill on for automatic entry of navigational fields? Y/N", "Turn On Auto Log? Y/N")) {
         f.menu.mnuAuto.checked = true;
         f.Timer1.enabled = true;
     }
@@ -220,7 +222,8 @@ void Timer1_Timer(Workstation& w) {
                     break;
                 } catch (const std::exception&) {
                     if (f.NavSource != "MET") {
-                        f.StatusBar1.panel[1] = "Unable to read the navigation from " + f.CurrPosFile + " - retrying...";
+                        f.StatusBar1.panel[1] =
+                            "Unable to read the navigation from " + f.CurrPosFile + " - retrying...";
                         break;
                     }
                     w.host.Pause(2000);
@@ -232,8 +235,8 @@ void Timer1_Timer(Workstation& w) {
                     }
                     if (w.host.MsgBox("Unable to find Current Position file...Quit & Restart the program?\r[Yes] to "
                                       "quit or [No] for manual entry",
-                                      Buttons::YesNo, Icon::Warning, "Can't Find the MET data file, Quit?") ==
-                        Answer::Yes)
+                                      Buttons::YesNo, Icon::Warning,
+                                      "Can't Find the MET data file, Quit?") == Answer::Yes)
                         QuitFromTick(w);
                     f.menu.mnuAuto.checked = false;
                     f.menu.mnuSelectLine.checked = true;
@@ -257,8 +260,8 @@ void Timer1_Timer(Workstation& w) {
                 }
                 if (w.host.MsgBox("Unable to find Event Number file...Quit the program?\r  [Yes] to quit or [No] for "
                                   "manual entry",
-                                  Buttons::YesNo, Icon::Warning, "Can't Find the Event Number file, Quit?") ==
-                    Answer::Yes)
+                                  Buttons::YesNo, Icon::Warning,
+                                  "Can't Find the Event Number file, Quit?") == Answer::Yes)
                     QuitFromTick(w);
                 return;
             }

@@ -74,9 +74,7 @@ struct Grid : Control {
     }
     // Throws std::out_of_range beyond the grid, as the grid control raises an error.
     std::string& Cell(int r, int c) { return cells.at(static_cast<size_t>(r)).at(static_cast<size_t>(c)); }
-    const std::string& Cell(int r, int c) const {
-        return cells.at(static_cast<size_t>(r)).at(static_cast<size_t>(c));
-    }
+    const std::string& Cell(int r, int c) const { return cells.at(static_cast<size_t>(r)).at(static_cast<size_t>(c)); }
 };
 
 // Six panels numbered 1 to 6 (element 0 unused).

@@ -14,15 +14,23 @@ std::string Two(int v) {
 const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 }  // namespace
 
-std::string ShortDate(const DateTime& t) { return Two(t.month) + "/" + Two(t.day) + "/" + std::to_string(t.year); }
-std::string ShortTime(const DateTime& t) { return Two(t.hour) + ":" + Two(t.minute); }
-std::string LongTime(const DateTime& t) { return Two(t.hour) + ":" + Two(t.minute) + ":" + Two(t.second); }
+std::string ShortDate(const DateTime& t) {
+    return Two(t.month) + "/" + Two(t.day) + "/" + std::to_string(t.year);
+}
+std::string ShortTime(const DateTime& t) {
+    return Two(t.hour) + ":" + Two(t.minute);
+}
+std::string LongTime(const DateTime& t) {
+    return Two(t.hour) + ":" + Two(t.minute) + ":" + Two(t.second);
+}
 std::string DateLoc(const DateTime& t) {
     const char* m = (t.month >= 1 && t.month <= 12) ? kMonths[t.month - 1] : "";
     return Two(t.day) + "-" + m + "-" + std::to_string(t.year);
 }
 
-bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int DayOfYear(const DateTime& t) {
     using namespace std::chrono;
@@ -37,8 +45,8 @@ DateTime AddMilliseconds(const DateTime& t, long long ms, long long* subMs) {
     long long total = carry + ms;
     long long secs = total / 1000;
     if (subMs) *subMs = total % 1000;
-    sys_days d = sys_days(year_month_day{year{t.year}, month{static_cast<unsigned>(t.month)},
-                                         day{static_cast<unsigned>(t.day)}});
+    sys_days d = sys_days(
+        year_month_day{year{t.year}, month{static_cast<unsigned>(t.month)}, day{static_cast<unsigned>(t.day)}});
     sys_seconds s = d + hours(t.hour) + minutes(t.minute) + seconds(t.second) + seconds(secs);
     auto dd = floor<days>(s);
     year_month_day ymd(dd);

@@ -42,7 +42,9 @@ std::string Joined(const std::vector<std::string>& lines) {
     return out;
 }
 
-std::string Reason() { return std::strerror(errno); }
+std::string Reason() {
+    return std::strerror(errno);
+}
 
 void WriteAllFd(int fd, const std::string& data, std::string_view path) {
     size_t done = 0;
@@ -92,7 +94,9 @@ std::string FileSystem::ReadAll(std::string_view path) {
     return ss.str();
 }
 
-std::vector<std::string> FileSystem::ReadLines(std::string_view path) { return SplitLines(ReadAll(path)); }
+std::vector<std::string> FileSystem::ReadLines(std::string_view path) {
+    return SplitLines(ReadAll(path));
+}
 
 void FileSystem::WriteLines(std::string_view path, const std::vector<std::string>& lines) {
     CheckFault(path, FaultKind::Open);
@@ -129,9 +133,8 @@ void FileSystem::ReplaceLines(std::string_view path, const std::vector<std::stri
     CheckFault(path, FaultKind::Open);
     std::string n = Native(path);
     fs::path target(n);
-    std::string tmp = (target.parent_path() / ("." + target.filename().string() + ".tmp" +
-                                               std::to_string(::getpid())))
-                          .string();
+    std::string tmp =
+        (target.parent_path() / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()))).string();
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) throw FileError("Unable to create " + std::string(path) + ": " + Reason());
     try {

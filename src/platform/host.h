@@ -42,7 +42,7 @@ public:
     virtual bool SerialOpen(int port, const std::string& settings) = 0;
     virtual void SerialClose() = 0;
     virtual bool SerialIsOpen() = 0;
-    virtual std::string SerialRead() = 0;   // all pending input; empty when none
+    virtual std::string SerialRead() = 0;             // all pending input; empty when none
     virtual std::string SerialError() { return {}; }  // a port that vanished, once
 
     // The UDP navigation receiver on 127.0.0.1 (or all interfaces).

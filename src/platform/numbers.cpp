@@ -38,7 +38,9 @@ int16_t ToInt16(double value) {
     return static_cast<int16_t>(r);
 }
 
-std::string IntText(long long value) { return std::to_string(value); }
+std::string IntText(long long value) {
+    return std::to_string(value);
+}
 
 namespace {
 
@@ -86,8 +88,8 @@ std::string FormatDigits(bool negative, std::string digits, int exp10, const Pat
     size_t nz = intPart.find_first_not_of('0');
     intPart = nz == std::string::npos ? "" : intPart.substr(nz);
     while (static_cast<int>(intPart.size()) < p.minInt) intPart.insert(0, "0");
-    bool allZero = (intPart.find_first_not_of('0') == std::string::npos) &&
-                   (decPart.find_first_not_of('0') == std::string::npos);
+    bool allZero =
+        (intPart.find_first_not_of('0') == std::string::npos) && (decPart.find_first_not_of('0') == std::string::npos);
     std::string out = (negative && !allZero) ? "-" : "";
     out += intPart;
     if (p.decimals > 0) out += "." + decPart;

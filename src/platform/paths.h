@@ -9,8 +9,8 @@
 namespace varnel {
 
 struct DriveMap {
-    std::string root;                      // <root>/X/a/b for a drive path X:\a\b
-    std::map<char, std::string> overrides; // a drive letter mapped elsewhere (upper case)
+    std::string root;                       // <root>/X/a/b for a drive path X:\a\b
+    std::map<char, std::string> overrides;  // a drive letter mapped elsewhere (upper case)
 
     // The drive root of $VARNELGPS_DRIVES, else ~/.local/share/varnelgps/drives.
     static DriveMap FromEnvironment();

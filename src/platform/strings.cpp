@@ -35,9 +35,13 @@ std::string ReplaceAll(std::string s, std::string_view from, std::string_view to
     return s;
 }
 
-bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
+bool Contains(std::string_view s, std::string_view part) {
+    return s.find(part) != std::string_view::npos;
+}
 
-std::string Left(std::string_view s, size_t n) { return std::string(s.substr(0, n)); }
+std::string Left(std::string_view s, size_t n) {
+    return std::string(s.substr(0, n));
+}
 
 std::string Right(std::string_view s, size_t n) {
     return n >= s.size() ? std::string(s) : std::string(s.substr(s.size() - n));

@@ -6,8 +6,8 @@
 
 namespace varnel {
 
-std::string Trim(std::string_view s);       // leading and trailing blanks (spaces)
-std::string UCase(std::string_view s);      // ASCII and Windows-1252 letters
+std::string Trim(std::string_view s);   // leading and trailing blanks (spaces)
+std::string UCase(std::string_view s);  // ASCII and Windows-1252 letters
 std::string ReplaceAll(std::string s, std::string_view from, std::string_view to);
 bool Contains(std::string_view s, std::string_view part);
 std::string Left(std::string_view s, size_t n);

@@ -8,9 +8,9 @@
 namespace varnel {
 
 struct JulianNumber {
-    DateTime date;       // today's date from the clock
-    std::string day;     // day of the year, at least 3 digits ("036")
-    std::string time;    // long time (LONG in line 20) or short time, without ":"
+    DateTime date;     // today's date from the clock
+    std::string day;   // day of the year, at least 3 digits ("036")
+    std::string time;  // long time (LONG in line 20) or short time, without ":"
     std::string Text() const { return day + "." + time; }
 };
 

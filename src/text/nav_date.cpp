@@ -5,8 +5,7 @@
 namespace varnel {
 
 std::string ConvertNavDate(std::string_view compact) {
-    static const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    static const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     std::string dd = Left(compact, 2);
     std::string mm = Mid(compact, 3, 2);
     bool shortForm = compact.size() < 7;

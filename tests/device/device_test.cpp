@@ -12,11 +12,11 @@
 #include <QtTest>
 #include <fstream>
 
-#include "app/views/station_views.h"
 #include "../gui/station_files.h"
+#include "app/views/station_views.h"
+#include "events/recording.h"
 #include "nav/comm_check.h"
 #include "nav/nav_tick.h"
-#include "events/recording.h"
 
 using namespace varnel;
 
@@ -25,8 +25,10 @@ namespace {
 void AnswerBoxes(QMessageBox::StandardButton button, int tries = 200) {
     QTimer::singleShot(50, [=] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            if (auto* b = box->button(button)) b->click();
-            else if (auto* ok = box->button(QMessageBox::Ok)) ok->click();
+            if (auto* b = box->button(button))
+                b->click();
+            else if (auto* ok = box->button(QMessageBox::Ok))
+                ok->click();
         }
         if (tries > 0) AnswerBoxes(button, tries - 1);
     });
@@ -44,8 +46,8 @@ private slots:
         QTemporaryDir dir;
         const QString a = dir.path() + "/gpsA", b = dir.path() + "/gpsB";
         QProcess socat;
-        socat.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + a,
-                                              QStringLiteral("pty,raw,echo=0,link=") + b});
+        socat.start(QStringLiteral("socat"),
+                    {QStringLiteral("pty,raw,echo=0,link=") + a, QStringLiteral("pty,raw,echo=0,link=") + b});
         if (!socat.waitForStarted(5000)) QSKIP("socat is not installed");
         QTRY_VERIFY(QFileInfo::exists(a) && QFileInfo::exists(b));
         qputenv("VARNELGPS_COM1", a.toLocal8Bit());
@@ -107,13 +109,17 @@ private slots:
         station.Act([&] { CommCheck_Command2_Click(w); });
         station.Act([&] { Command1_Click(w, 0); });
         QUdpSocket out;
-        auto send = [&](const QByteArray& d) { out.writeDatagram(d, QHostAddress::LocalHost, static_cast<quint16>(port)); };
+        auto send = [&](const QByteArray& d) {
+            out.writeDatagram(d, QHostAddress::LocalHost, static_cast<quint16>(port));
+        };
         send("NAV,05-Jul-2026,14:05:09,33.45,-117.78,");
         QTest::qWait(200);
         station.Act([&] { Timer1_Timer(w); });
         QCOMPARE(w.frmActivity.Text1[3].text, std::string("33.45000"));
         QCOMPARE(w.frmActivity.CalcLine, std::string("90.1"));
-        send("$GPGGA,150000.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47\r\n$GPZDA,150000.00,06,07,2026,00,00*60\r\n");
+        send(
+            "$GPGGA,150000.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47\r\n$GPZDA,150000.00,06,07,2026,00,00*"
+            "60\r\n");
         QTest::qWait(200);
         station.Act([&] { Timer1_Timer(w); });
         QCOMPARE(w.frmActivity.Text1[3].text, std::string("32.90000"));

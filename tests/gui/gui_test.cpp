@@ -20,8 +20,8 @@
 #include <sstream>
 
 #include "app/views/station_views.h"
-#include "station_files.h"
 #include "nav/nav_tick.h"
+#include "station_files.h"
 
 using namespace varnel;
 
@@ -36,8 +36,10 @@ void AnswerNextBox(QMessageBox::StandardButton button, QStringList* seen = nullp
             return;
         }
         if (seen) seen->append(box->text());
-        if (auto* b = box->button(button)) b->click();
-        else if (auto* ok = box->button(QMessageBox::Ok)) ok->click();
+        if (auto* b = box->button(button))
+            b->click();
+        else if (auto* ok = box->button(QMessageBox::Ok))
+            ok->click();
     });
 }
 
@@ -49,7 +51,7 @@ namespace {
 void WriteNetworkStation(const QString& root) {
     WriteStation(root, QStringLiteral("NETWORK"));
     WriteFile(root + "/Q/0701/Events/CurrPos.txt", {"$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47",
-                                                   "$GPZDA,140509.00,05,07,2026,00,00*60"});
+                                                    "$GPZDA,140509.00,05,07,2026,00,00*60"});
 }
 }  // namespace
 
@@ -89,11 +91,14 @@ private slots:
         auto* box = qobject_cast<QLineEdit*>(main.Named("Text1(5)"));
         QVERIFY(box);
         QCOMPARE(box->text(), QStringLiteral("41"));
-        QCOMPARE(box->toolTip(), QStringLiteral("Event Number: read in from Eventnumber.txt over network in auto-mode"));
+        QCOMPARE(box->toolTip(),
+                 QStringLiteral("Event Number: read in from Eventnumber.txt over network in auto-mode"));
         QVERIFY(box->isReadOnly());
-        for (const char* n : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Combo1", "Combo2", "Combo3",
-                              "Combo4", "txtComments", "Frame4", "Frame5", "Frame6", "frmSelectEvent", "frmSelectMulti",
-                              "EventLog", "Text2", "StatusBar1(1)", "StatusBar1(6)", "Check1(26)", "Option1(29)"})
+        for (const char* n :
+             {"Text1(0)",      "Text1(1)",       "Text1(2)",       "Text1(3)",    "Text1(4)", "Combo1",
+              "Combo2",        "Combo3",         "Combo4",         "txtComments", "Frame4",   "Frame5",
+              "Frame6",        "frmSelectEvent", "frmSelectMulti", "EventLog",    "Text2",    "StatusBar1(1)",
+              "StatusBar1(6)", "Check1(26)",     "Option1(29)"})
             QVERIFY2(main.Named(n), n);
         auto* panel = qobject_cast<QGroupBox*>(main.Named("frmSelectEvent"));
         QCOMPARE(panel->title(), QStringLiteral("Bridge Events"));
@@ -129,7 +134,8 @@ private slots:
             QCOMPARE(a->text(), QString::fromStdString(e.item->caption));
             if (a->isCheckable()) QCOMPARE(a->isChecked(), e.item->checked);
         }
-        const char* captions[] = {"Cruise", "Date_UTC", "Time_UTC", "Lat", "Lon", "Event #", "", "Event", "Initials", "Line", "Sta"};
+        const char* captions[] = {"Cruise", "Date_UTC", "Time_UTC", "Lat",  "Lon", "Event #",
+                                  "",       "Event",    "Initials", "Line", "Sta"};
         for (int i = 0; i < 11; ++i) {
             if (i == 6) continue;
             auto* l = qobject_cast<QLabel*>(main.Named(QStringLiteral("Label1(%1)").arg(i)));
@@ -176,10 +182,11 @@ private slots:
         editor.TextBox(2)->clear();
         QTest::keyClicks(editor.TextBox(2), "0802XY");
         QStringList seen;
-        AnswerNextBox(QMessageBox::Yes, &seen);                        // restart now
+        AnswerNextBox(QMessageBox::Yes, &seen);                           // restart now
         QTimer::singleShot(400, [] { AnswerNextBox(QMessageBox::Ok); });  // the announcement after the restart
         editor.Button(0)->click();
-        QCOMPARE(seen.value(0), QStringLiteral("You have to restart the program to load the changes. Restart now? Y/N"));
+        QCOMPARE(seen.value(0),
+                 QStringLiteral("You have to restart the program to load the changes. Restart now? Y/N"));
         QCOMPARE(ReadLines(dir.path() + "/C/VarnelGPS/VarnelGPS.cfg").value(1), QStringLiteral("0802XY"));
         QCOMPARE(station.Main().windowTitle(), QStringLiteral("Ormanti 0802XY Cruise Electronic Event Log"));
         QVERIFY(!editor.isVisible());

@@ -26,10 +26,26 @@ inline QStringList ReadLines(const QString& path) {
 inline void WriteStation(const QString& root, const QString& source, const QString& port = QStringLiteral("1"),
                          const QString& rate = QStringLiteral("15000")) {
     const QString home = root + "/C/VarnelGPS/";
-    WriteFile(home + "VarnelGPS.cfg", {"Ormanti", "0701JD", "Q:\\0701\\Events\\", "Q:\\0701\\Events\\", "BridgeEvents.txt",
-                                       "Watch.txt", "EventNumber.txt", "CurrPos.txt", rate, "NETWORK", source, port,
-                                       "4800,n,8,1", "$GPGGA", "$GPZDA", "STANDARD", "LASTEVENT", "CommentOpt.txt",
-                                       "NUMERIC", "SINGLE"});
+    WriteFile(home + "VarnelGPS.cfg", {"Ormanti",
+                                       "0701JD",
+                                       "Q:\\0701\\Events\\",
+                                       "Q:\\0701\\Events\\",
+                                       "BridgeEvents.txt",
+                                       "Watch.txt",
+                                       "EventNumber.txt",
+                                       "CurrPos.txt",
+                                       rate,
+                                       "NETWORK",
+                                       source,
+                                       port,
+                                       "4800,n,8,1",
+                                       "$GPGGA",
+                                       "$GPZDA",
+                                       "STANDARD",
+                                       "LASTEVENT",
+                                       "CommentOpt.txt",
+                                       "NUMERIC",
+                                       "SINGLE"});
     WriteFile(home + "BridgeEvents.txt", {"STATION ARRIVAL", "CTD DEPLOYED", "CTD AT DEPTH"});
     WriteFile(home + "Watch.txt", {"JD"});
     WriteFile(home + "CommentOpt.txt", {"Station Type", "Standard", "Prodo", "SCCOOS", "Sea Conditions", "Calm",

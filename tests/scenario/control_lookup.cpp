@@ -114,7 +114,9 @@ std::optional<ControlRef> FindControl(Workstation& w, const ParsedName& n) {
 }
 
 namespace {
-std::string Bool(bool b) { return b ? "true" : "false"; }
+std::string Bool(bool b) {
+    return b ? "true" : "false";
+}
 template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
@@ -123,25 +125,20 @@ template <class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
 
 const Control* AsControl(const ControlRef& c) {
-    return std::visit(Overloaded{[](TextBox* p) -> const Control* { return p; },
-                                 [](ComboBox* p) -> const Control* { return p; },
-                                 [](Button* p) -> const Control* { return p; },
-                                 [](OptionButton* p) -> const Control* { return p; },
-                                 [](CheckBox* p) -> const Control* { return p; },
-                                 [](Frame* p) -> const Control* { return p; },
-                                 [](Label* p) -> const Control* { return p; },
-                                 [](Grid* p) -> const Control* { return p; },
-                                 [](CellRef r) -> const Control* { return r.grid; },
-                                 [](PanelRef r) -> const Control* { return r.bar; },
-                                 [](auto*) -> const Control* { return nullptr; }},
-                      c);
+    return std::visit(
+        Overloaded{[](TextBox* p) -> const Control* { return p; }, [](ComboBox* p) -> const Control* { return p; },
+                   [](Button* p) -> const Control* { return p; }, [](OptionButton* p) -> const Control* { return p; },
+                   [](CheckBox* p) -> const Control* { return p; }, [](Frame* p) -> const Control* { return p; },
+                   [](Label* p) -> const Control* { return p; }, [](Grid* p) -> const Control* { return p; },
+                   [](CellRef r) -> const Control* { return r.grid; },
+                   [](PanelRef r) -> const Control* { return r.bar; }, [](auto*) -> const Control* { return nullptr; }},
+        c);
 }
 }  // namespace
 
 std::string MainValue(const ControlRef& c) {
     return std::visit(Overloaded{[](TextBox* p) { return p->text; }, [](ComboBox* p) { return p->text; },
-                                 [](Button* p) { return p->caption; },
-                                 [](OptionButton* p) { return Bool(p->value); },
+                                 [](Button* p) { return p->caption; }, [](OptionButton* p) { return Bool(p->value); },
                                  [](CheckBox* p) { return Bool(p->value != 0); }, [](Frame* p) { return p->caption; },
                                  [](Label* p) { return p->caption; }, [](MenuItem* p) { return Bool(p->checked); },
                                  [](Grid* p) { return p->Cell(p->row, p->col); },

@@ -47,11 +47,31 @@ std::vector<std::string> Tokenize(const std::string& line) {
             while (i < line.size() && line[i] != '"') {
                 if (line[i] == '\\' && i + 1 < line.size()) {
                     char n = line[i + 1];
-                    if (n == '"') { tok += '"'; i += 2; continue; }
-                    if (n == '\\') { tok += '\\'; i += 2; continue; }
-                    if (n == 'r') { tok += '\r'; i += 2; continue; }
-                    if (n == 'n') { tok += '\n'; i += 2; continue; }
-                    if (n == 't') { tok += '\t'; i += 2; continue; }
+                    if (n == '"') {
+                        tok += '"';
+                        i += 2;
+                        continue;
+                    }
+                    if (n == '\\') {
+                        tok += '\\';
+                        i += 2;
+                        continue;
+                    }
+                    if (n == 'r') {
+                        tok += '\r';
+                        i += 2;
+                        continue;
+                    }
+                    if (n == 'n') {
+                        tok += '\n';
+                        i += 2;
+                        continue;
+                    }
+                    if (n == 't') {
+                        tok += '\t';
+                        i += 2;
+                        continue;
+                    }
                 }
                 tok += line[i++];
             }
@@ -72,7 +92,8 @@ struct Station {
 class Scenario {
 public:
     explicit Scenario(std::string name) : name_(std::move(name)) {
-        root_ = fs::temp_directory_path() / ("varnel-scn-" + std::to_string(::getpid()) + "-" + std::to_string(++count_));
+        root_ =
+            fs::temp_directory_path() / ("varnel-scn-" + std::to_string(::getpid()) + "-" + std::to_string(++count_));
         fs::remove_all(root_);
         fs::create_directories(root_);
         Switch("A");
@@ -235,10 +256,14 @@ void DblClick(Workstation& w, const std::string& name) {
 
 void Type(Workstation& w, const std::string& name, const std::string& text) {
     auto c = Control(w, name);
-    if (auto* t = std::get_if<TextBox*>(&c)) (*t)->text = text;
-    else if (auto* cb = std::get_if<ComboBox*>(&c)) (*cb)->text = text;
-    else if (auto* cell = std::get_if<CellRef>(&c)) cell->grid->Cell(cell->row, cell->col) = text;
-    else throw Failure("cannot type into " + name);
+    if (auto* t = std::get_if<TextBox*>(&c))
+        (*t)->text = text;
+    else if (auto* cb = std::get_if<ComboBox*>(&c))
+        (*cb)->text = text;
+    else if (auto* cell = std::get_if<CellRef>(&c))
+        cell->grid->Cell(cell->row, cell->col) = text;
+    else
+        throw Failure("cannot type into " + name);
     if (name == "txtComments") txtComments_Change(w);
 }
 
@@ -350,7 +375,9 @@ Totals RunFile(const std::string& path, std::ostream& out) {
                 h.Files().Remove(tok[1]);
             } else if (cmd == "fault") {
                 need(4);
-                FaultKind k = tok[2] == "open" ? FaultKind::Open : tok[2] == "read" ? FaultKind::Read : FaultKind::Write;
+                FaultKind k = tok[2] == "open"   ? FaultKind::Open
+                              : tok[2] == "read" ? FaultKind::Read
+                                                 : FaultKind::Write;
                 h.Files().InjectFault(tok[1], k, std::atoi(tok[3].c_str()));
             } else if (cmd == "clock") {
                 need(3);
@@ -380,9 +407,12 @@ Totals RunFile(const std::string& path, std::ostream& out) {
             } else if (cmd == "key") {
                 need(3);
                 int code = std::atoi(tok[2].c_str());
-                if (tok[1] == "frmActivity") Activity_Form_KeyDown(w, code);
-                else if (tok[1] == "frmEventEdit.EventList") EventList_KeyPress(w, code);
-                else throw Failure("no key handling for " + tok[1]);
+                if (tok[1] == "frmActivity")
+                    Activity_Form_KeyDown(w, code);
+                else if (tok[1] == "frmEventEdit.EventList")
+                    EventList_KeyPress(w, code);
+                else
+                    throw Failure("no key handling for " + tok[1]);
             } else if (cmd == "choose") {
                 need(3);
                 auto c = Control(w, tok[1]);
@@ -424,7 +454,8 @@ Totals RunFile(const std::string& path, std::ostream& out) {
                         throw Failure("unchecked message \"" + h.messages[h.checkedMessages].prompt + "\"");
                 } else if (what == "message") {
                     need(3);
-                    if (h.checkedMessages >= h.messages.size()) throw Failure("no message \"" + tok[2] + "\" was shown");
+                    if (h.checkedMessages >= h.messages.size())
+                        throw Failure("no message \"" + tok[2] + "\" was shown");
                     auto& m = h.messages[h.checkedMessages++];
                     if (m.prompt != tok[2]) throw Failure("message was \"" + m.prompt + "\", not \"" + tok[2] + "\"");
                     if (tok.size() >= 5 && tok[3] == "title" && m.title != tok[4])
@@ -441,11 +472,16 @@ Totals RunFile(const std::string& path, std::ostream& out) {
                 } else if (what == "window") {
                     need(4);
                     bool vis = false;
-                    if (tok[2] == "frmActivity") vis = w.frmActivity.visible;
-                    else if (tok[2] == "frmCommCheck") vis = w.frmCommCheck.visible;
-                    else if (tok[2] == "FrmEditCFG") vis = w.FrmEditCFG.visible;
-                    else if (tok[2] == "frmEventEdit") vis = w.frmEventEdit.visible;
-                    else throw Failure("no window " + tok[2]);
+                    if (tok[2] == "frmActivity")
+                        vis = w.frmActivity.visible;
+                    else if (tok[2] == "frmCommCheck")
+                        vis = w.frmCommCheck.visible;
+                    else if (tok[2] == "FrmEditCFG")
+                        vis = w.FrmEditCFG.visible;
+                    else if (tok[2] == "frmEventEdit")
+                        vis = w.frmEventEdit.visible;
+                    else
+                        throw Failure("no window " + tok[2]);
                     if (vis != (tok[3] == "visible"))
                         throw Failure("window " + tok[2] + " is " + (vis ? "visible" : "hidden"));
                 } else if (what == "file") {
@@ -482,16 +518,17 @@ Totals RunFile(const std::string& path, std::ostream& out) {
                 } else if (what == "state") {
                     need(5);
                     std::string got = StateValue(w, tok[2]);
-                    if (got != tok[4]) throw Failure("state " + tok[2] + " is \"" + got + "\", expected \"" + tok[4] + "\"");
+                    if (got != tok[4])
+                        throw Failure("state " + tok[2] + " is \"" + got + "\", expected \"" + tok[4] + "\"");
                 } else {
                     need(4);
                     std::string name = what, prop;
                     int arg = -1;
                     // NAME.prop where prop has no parentheses, or .colwidth(N)
                     auto lastDot = name.rfind('.');
-                    static const char* props[] = {"caption", "text", "value", "checked", "visible", "enabled",
-                                                  "editable", "tooltip", "width", "height", "top", "left",
-                                                  "items", "count", "interval", "row", "colwidth"};
+                    static const char* props[] = {"caption",  "text",    "value",    "checked", "visible", "enabled",
+                                                  "editable", "tooltip", "width",    "height",  "top",     "left",
+                                                  "items",    "count",   "interval", "row",     "colwidth"};
                     if (lastDot != std::string::npos) {
                         std::string p = name.substr(lastDot + 1);
                         std::string pbase = p.substr(0, p.find('('));
@@ -508,14 +545,18 @@ Totals RunFile(const std::string& path, std::ostream& out) {
                     if (auto wi = windows.find(name); wi != windows.end() && !prop.empty()) {
                         std::string cap[] = {w.frmActivity.caption, w.frmCommCheck.caption, w.FrmEditCFG.caption,
                                              w.frmEventEdit.caption};
-                        if (prop == "caption") got = cap[wi->second];
-                        else if (prop == "width") got = std::to_string(w.frmActivity.widthTwips);
-                        else throw Failure("unknown window property " + prop);
+                        if (prop == "caption")
+                            got = cap[wi->second];
+                        else if (prop == "width")
+                            got = std::to_string(w.frmActivity.widthTwips);
+                        else
+                            throw Failure("unknown window property " + prop);
                     } else if (name == "frmSelectEvent" && prop.empty()) {
                         got = w.frmActivity.frmSelectEvent.caption;
                     } else {
                         auto c = Control(w, name);
-                        if (prop.empty()) got = MainValue(c);
+                        if (prop.empty())
+                            got = MainValue(c);
                         else {
                             auto v = Property(c, prop, arg);
                             if (!v) throw Failure("no property " + prop + " on " + name);

@@ -9,14 +9,30 @@ TEST(ClassifyActivity, FirstMatchingRuleWins) {
     struct Row {
         const char* event;
         const char* cls;
-    } rows[] = {{"CTD DEPLOYED", "CTD"},         {"ctd deployed", "Ancillary"},  {"BONGO for CTD", "CTD"},
-                {"Pairovet tow", "PAIROVET"},    {"manta", "MANTA"},             {"Bongo", "BONGO"},
-                {"SECCHI DISK", "SECCHI"},       {"sonobuoy", "SONOBUOY"},       {"Towed-array on", "TOWEDARRAY"},
-                {"TM POLE", "TM POLE"},          {"pump on", "TM PUMP"},         {"GoFlo bottle", "TM-GOFLO"},
-                {"CUFES SAMPLE", "CUFES"},       {"reflics", "REFLICS"},         {"STATION ARRIVAL", "STATION"},
-                {"ADCP on", "ADCP"},             {"co2 sample", "CO2"},          {"CUDLS2", "CUDLS2"},
-                {"PRR cast", "PRR"},             {"Mermaid", "MER"},             {"MAMMAL SIGHTING", "MMammals"},
-                {"Ancillary", "Ancillary"},      {"", "Ancillary"},              {"Marine mammal flow", "TM-GOFLO"}};
+    } rows[] = {{"CTD DEPLOYED", "CTD"},
+                {"ctd deployed", "Ancillary"},
+                {"BONGO for CTD", "CTD"},
+                {"Pairovet tow", "PAIROVET"},
+                {"manta", "MANTA"},
+                {"Bongo", "BONGO"},
+                {"SECCHI DISK", "SECCHI"},
+                {"sonobuoy", "SONOBUOY"},
+                {"Towed-array on", "TOWEDARRAY"},
+                {"TM POLE", "TM POLE"},
+                {"pump on", "TM PUMP"},
+                {"GoFlo bottle", "TM-GOFLO"},
+                {"CUFES SAMPLE", "CUFES"},
+                {"reflics", "REFLICS"},
+                {"STATION ARRIVAL", "STATION"},
+                {"ADCP on", "ADCP"},
+                {"co2 sample", "CO2"},
+                {"CUDLS2", "CUDLS2"},
+                {"PRR cast", "PRR"},
+                {"Mermaid", "MER"},
+                {"MAMMAL SIGHTING", "MMammals"},
+                {"Ancillary", "Ancillary"},
+                {"", "Ancillary"},
+                {"Marine mammal flow", "TM-GOFLO"}};
     for (const auto& r : rows) EXPECT_EQ(ClassifyActivity(r.event), r.cls) << r.event;
 }
 

@@ -68,11 +68,12 @@ private:
 };
 
 namespace {
-QString Q(const std::string& s) { return ToQt(s); }
+QString Q(const std::string& s) {
+    return ToQt(s);
+}
 }  // namespace
 
-MainWindow::MainWindow(Workstation& w, std::function<void(std::function<void()>)> act)
-    : w_(w), act_(std::move(act)) {
+MainWindow::MainWindow(Workstation& w, std::function<void(std::function<void()>)> act) : w_(w), act_(std::move(act)) {
     QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
     f.setPointSize(9);
@@ -107,9 +108,8 @@ void MainWindow::Build() {
         text1_[i] = new QLineEdit(central_);
         name(text1_[i], QStringLiteral("Text1(%1)").arg(i));
         text1_[i]->installEventFilter(this);
-        connect(text1_[i], &QLineEdit::textEdited, this, [this, i](const QString& t) {
-            w_.frmActivity.Text1[i].text = FromQt(t);
-        });
+        connect(text1_[i], &QLineEdit::textEdited, this,
+                [this, i](const QString& t) { w_.frmActivity.Text1[i].text = FromQt(t); });
     }
     auto combo = [&](const QString& n, ComboBox ActivityForm::*member) {
         auto* c = new QComboBox(central_);
@@ -211,9 +211,8 @@ void MainWindow::Build() {
     grid_->verticalHeader()->setDefaultSectionSize(static_cast<int>(20 * scale_));
     grid_->verticalHeader()->setVisible(false);
     grid_->setAlternatingRowColors(true);
-    connect(grid_, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
-        act_([this, i] { EventLog_DblClick(w_, i.row() + 1); });
-    });
+    connect(grid_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& i) { act_([this, i] { EventLog_DblClick(w_, i.row() + 1); }); });
 
     // Selection panels down the right.
     selectEvent_ = new QGroupBox(central_);
@@ -229,14 +228,16 @@ void MainWindow::Build() {
         r->setAutoExclusive(false);
         r->setFont(tahoma);
         name(r, QStringLiteral("Option1(%1)").arg(i));
-        connect(r, &QRadioButton::clicked, this, [this, i] { act_([this, i] { Option1_Click(w_, static_cast<int>(i)); }); });
+        connect(r, &QRadioButton::clicked, this,
+                [this, i] { act_([this, i] { Option1_Click(w_, static_cast<int>(i)); }); });
         option1_[i] = r;
     }
     for (size_t i = 0; i < 27; ++i) {
         auto* c = new QCheckBox(selectMulti_);
         c->setFont(tahoma);
         name(c, QStringLiteral("Check1(%1)").arg(i));
-        connect(c, &QCheckBox::clicked, this, [this, i] { act_([this, i] { Check1_Click(w_, static_cast<int>(i)); }); });
+        connect(c, &QCheckBox::clicked, this,
+                [this, i] { act_([this, i] { Check1_Click(w_, static_cast<int>(i)); }); });
         check1_[i] = c;
     }
     text2_ = new QLineEdit(central_);
@@ -283,13 +284,15 @@ void MainWindow::BuildMenus() {
         stack.resize(static_cast<size_t>(e.depth));
         std::string nm = e.name;
         if (parent) {
-            QMenu* m = e.depth == 0 ? menuBar()->addMenu(Q(e.item->caption)) : stack.back()->addMenu(Q(e.item->caption));
+            QMenu* m =
+                e.depth == 0 ? menuBar()->addMenu(Q(e.item->caption)) : stack.back()->addMenu(Q(e.item->caption));
             m->setObjectName(QString::fromStdString(nm));
             actions_[nm] = m->menuAction();
             stack.push_back(m);
             continue;
         }
-        QAction* a = e.depth == 0 ? menuBar()->addAction(Q(e.item->caption)) : stack.back()->addAction(Q(e.item->caption));
+        QAction* a =
+            e.depth == 0 ? menuBar()->addAction(Q(e.item->caption)) : stack.back()->addAction(Q(e.item->caption));
         a->setObjectName(QString::fromStdString(nm));
         a->setCheckable(checkable.count(nm) > 0);
         if (nm == "mnuNetwork") a->setShortcut(QKeySequence(Qt::Key_F1));
@@ -375,10 +378,16 @@ void MainWindow::Refresh() {
         int label, x, y, width;
     };
     const int comboX = f.Combo1.left + 8;
-    const Box boxes[] = {{text1_[0], 0, 8, 22, 72},      {combo3_, 9, 86, 22, 72},   {combo4_, 10, 164, 22, 64},
-                         {text1_[1], 1, 234, 22, 110},   {text1_[2], 2, 350, 22, 84}, {text1_[3], 3, 440, 22, 110},
-                         {text1_[4], 4, 556, 22, 128},   {text1_[5], 5, 8, 70, f.Text1[5].width},
-                         {combo1_, 7, comboX, 70, f.Combo1.width}, {combo2_, 8, 607, 70, 77}};
+    const Box boxes[] = {{text1_[0], 0, 8, 22, 72},
+                         {combo3_, 9, 86, 22, 72},
+                         {combo4_, 10, 164, 22, 64},
+                         {text1_[1], 1, 234, 22, 110},
+                         {text1_[2], 2, 350, 22, 84},
+                         {text1_[3], 3, 440, 22, 110},
+                         {text1_[4], 4, 556, 22, 128},
+                         {text1_[5], 5, 8, 70, f.Text1[5].width},
+                         {combo1_, 7, comboX, 70, f.Combo1.width},
+                         {combo2_, 8, 607, 70, 77}};
     for (const auto& b : boxes) {
         Place(b.w, b.x, b.y, b.width, 24);
         Place(labels_[static_cast<size_t>(b.label)], b.x, b.y - 17, b.width + 20, 16);
@@ -442,13 +451,15 @@ void MainWindow::Refresh() {
     int shown = std::max(1, f.LastEventIndex + 1);
     int rowH = std::clamp((panelH - 24) / shown, 14, 22);
     for (size_t i = 0; i < 30; ++i) {
-        option1_[i]->setGeometry(static_cast<int>(8 * scale_), static_cast<int>((20 + rowH * static_cast<int>(i)) * scale_),
+        option1_[i]->setGeometry(static_cast<int>(8 * scale_),
+                                 static_cast<int>((20 + rowH * static_cast<int>(i)) * scale_),
                                  static_cast<int>(206 * scale_), static_cast<int>(rowH * scale_));
         SyncButton(option1_[i], f.Option1[i].caption, f.Option1[i].value, f.Option1[i]);
         option1_[i]->setToolTip(Q(f.Option1[i].caption));
     }
     for (size_t i = 0; i < 27; ++i) {
-        check1_[i]->setGeometry(static_cast<int>(8 * scale_), static_cast<int>((20 + rowH * static_cast<int>(i)) * scale_),
+        check1_[i]->setGeometry(static_cast<int>(8 * scale_),
+                                static_cast<int>((20 + rowH * static_cast<int>(i)) * scale_),
                                 static_cast<int>(206 * scale_), static_cast<int>(rowH * scale_));
         SyncButton(check1_[i], f.Check1[i].caption, f.Check1[i].value != 0, f.Check1[i]);
         check1_[i]->setToolTip(Q(f.Check1[i].caption));
@@ -462,9 +473,9 @@ void MainWindow::Refresh() {
         panels_[static_cast<size_t>(i)]->setText(Q(f.StatusBar1.panel[static_cast<size_t>(i)]));
     }
     for (int i = 1; i <= 6; ++i)
-        panels_[static_cast<size_t>(i)]->setToolTip(
-            Q(f.StatusBar1.panelTooltip[static_cast<size_t>(i)].empty() ? f.StatusBar1.tooltip
-                                                                        : f.StatusBar1.panelTooltip[static_cast<size_t>(i)]));
+        panels_[static_cast<size_t>(i)]->setToolTip(Q(f.StatusBar1.panelTooltip[static_cast<size_t>(i)].empty()
+                                                          ? f.StatusBar1.tooltip
+                                                          : f.StatusBar1.panelTooltip[static_cast<size_t>(i)]));
 
     for (auto& e : f.MenuTree()) {
         auto it = actions_.find(e.name);

@@ -27,7 +27,9 @@
 namespace varnel::views {
 
 namespace {
-QString Q(const std::string& s) { return ToQt(s); }
+QString Q(const std::string& s) {
+    return ToQt(s);
+}
 }  // namespace
 
 CommCheckWindow::CommCheckWindow(Workstation& w, Act act) : w_(w), act_(std::move(act)) {
@@ -134,8 +136,9 @@ EditCfgWindow::EditCfgWindow(Workstation& w, Act act) : w_(w), act_(std::move(ac
             auto* c = new QComboBox;
             c->setEditable(true);
             c->setMinimumWidth(380);
-            connect(c, &QComboBox::editTextChanged, this,
-                    [this, combo](const QString& t) { w_.FrmEditCFG.Combo1[static_cast<size_t>(combo)].text = FromQt(t); });
+            connect(c, &QComboBox::editTextChanged, this, [this, combo](const QString& t) {
+                w_.FrmEditCFG.Combo1[static_cast<size_t>(combo)].text = FromQt(t);
+            });
             combos_[static_cast<size_t>(combo)] = c;
             grid->addWidget(c, r - 1, 1);
         } else {

@@ -22,7 +22,9 @@ std::optional<std::string> HeadlessHost::OpenFileDialog(const std::string&) {
     return p;
 }
 
-std::optional<std::string> HeadlessHost::SaveFileDialog(const std::string& folder) { return OpenFileDialog(folder); }
+std::optional<std::string> HeadlessHost::SaveFileDialog(const std::string& folder) {
+    return OpenFileDialog(folder);
+}
 
 bool HeadlessHost::SerialOpen(int port, const std::string& settings) {
     if (serialFailNextOpen) {
@@ -48,6 +50,8 @@ std::vector<std::string> HeadlessHost::UdpTake() {
     return v;
 }
 
-void HeadlessHost::Advance(long long ms) { clock_ = AddMilliseconds(clock_, ms, &subMs_); }
+void HeadlessHost::Advance(long long ms) {
+    clock_ = AddMilliseconds(clock_, ms, &subMs_);
+}
 
 }  // namespace varnel

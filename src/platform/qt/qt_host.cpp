@@ -28,16 +28,26 @@ Answer QtHost::MsgBox(const std::string& prompt, Buttons buttons, Icon icon, con
     box.setWindowTitle(title.empty() ? QStringLiteral("VarnelGPS") : ToQt(title));
     box.setText(ToQt(prompt));
     switch (icon) {
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
         case Icon::Warning:
-        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
         case Icon::Critical:
-        case Icon::Error: box.setIcon(QMessageBox::Critical); break;
-        case Icon::None: break;
+        case Icon::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Icon::None:
+            break;
     }
-    if (buttons == Buttons::Ok) box.setStandardButtons(QMessageBox::Ok);
-    else if (buttons == Buttons::YesNo) box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    else box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (buttons == Buttons::Ok)
+        box.setStandardButtons(QMessageBox::Ok);
+    else if (buttons == Buttons::YesNo)
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    else
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     int r = box.exec();
     if (r == QMessageBox::Yes) return Answer::Yes;
     if (r == QMessageBox::No) return Answer::No;
@@ -100,8 +110,10 @@ void QtHost::EndProgram() {
 bool ApplySerialSettings(QSerialPort& port, const std::string& settings) {
     std::vector<std::string> f(1);
     for (char c : settings) {
-        if (c == ',') f.emplace_back();
-        else f.back() += c;
+        if (c == ',')
+            f.emplace_back();
+        else
+            f.back() += c;
     }
     f.resize(4);
     int baud = static_cast<int>(Val(f[0]));
@@ -134,7 +146,9 @@ void QtHost::SerialClose() {
     if (serial_ && serial_->isOpen()) serial_->close();
 }
 
-bool QtHost::SerialIsOpen() { return serial_ && serial_->isOpen(); }
+bool QtHost::SerialIsOpen() {
+    return serial_ && serial_->isOpen();
+}
 
 std::string QtHost::SerialRead() {
     if (!serial_ || !serial_->isOpen()) return {};
