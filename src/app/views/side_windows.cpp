@@ -1,5 +1,6 @@
 #include "app/views/side_windows.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -123,6 +124,11 @@ void CommCheckWindow::Refresh() {
     if (c.visible != isVisible()) setVisible(c.visible);
 }
 
+void CommCheckWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    act_([this] { CommCheck_Command2_Click(w_); });
+}
+
 EditCfgWindow::EditCfgWindow(Workstation& w, Act act) : w_(w), act_(std::move(act)) {
     setWindowFlag(Qt::Window);
     auto* grid = new QGridLayout(this);
@@ -176,6 +182,11 @@ void EditCfgWindow::Refresh() {
     if (e.visible != isVisible()) setVisible(e.visible);
 }
 
+void EditCfgWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    act_([this] { EditCfg_Command1_Click(w_, 1); });
+}
+
 EventEditWindow::EventEditWindow(Workstation& w, Act act) : w_(w), act_(std::move(act)) {
     setWindowFlag(Qt::Window);
     auto* top = new QVBoxLayout(this);
@@ -209,6 +220,11 @@ bool EventEditWindow::eventFilter(QObject* o, QEvent* e) {
         }
     }
     return QWidget::eventFilter(o, e);
+}
+
+void EventEditWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    act_([this] { EventEdit_Command1_Click(w_, 2); });
 }
 
 void EventEditWindow::Refresh() {

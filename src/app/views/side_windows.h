@@ -25,6 +25,9 @@ public:
     CommCheckWindow(Workstation& w, Act act);
     void Refresh();
 
+protected:
+    void closeEvent(QCloseEvent* e) override;  // closing is "Hide GPS"
+
 private:
     Workstation& w_;
     Act act_;
@@ -45,6 +48,9 @@ public:
     QLineEdit* TextBox(int row) const { return text_[static_cast<size_t>(row)]; }
     QPushButton* Button(int i) const { return buttons_[static_cast<size_t>(i)]; }
 
+protected:
+    void closeEvent(QCloseEvent* e) override;  // closing is "Close Window"
+
 private:
     Workstation& w_;
     Act act_;
@@ -61,6 +67,7 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;  // closing is "Exit back to Logger"
 
 private:
     Workstation& w_;
