@@ -12,7 +12,7 @@ demo=$(mktemp -d)
 trap 'rm -rf "$demo"' EXIT
 # The demo station's files, as the demo command prepares them.
 VARNELGPS_DEMO="$demo" bash -c "$(sed -n '/^demo=/,/^fi$/p' "$here/scripts/demo.sh")" >/dev/null
-export VARNELGPS_DRIVES="$demo/drives" BUILD="$build" OUT="$out"
+export VARNELGPS_DRIVES="$demo/drives" BUILD="$build" OUT="$out" QT_QPA_PLATFORM=xcb
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     "$BUILD/tools/varnelgps-navsim" --file "$VARNELGPS_DRIVES/Q/DEMO/Events/CurrPos.txt" --rate-ms 500 --knots 0 & sim=$!
     sleep 1
@@ -28,6 +28,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     xdotool mousemove 89 247 click 1         # Record Event
     sleep 4
     import -window root "$OUT"
-    kill $app $sim
+    kill $sim
+    kill $app || { echo "the program was not running"; exit 1; }
 '
 echo "screenshot: $out"
