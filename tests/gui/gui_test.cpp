@@ -187,7 +187,15 @@ private slots:
         editor.Button(0)->click();
         QCOMPARE(seen.value(0),
                  QStringLiteral("You have to restart the program to load the changes. Restart now? Y/N"));
-        QCOMPARE(ReadLines(dir.path() + "/C/VarnelGPS/VarnelGPS.cfg").value(1), QStringLiteral("0802XY"));
+        const QStringList saved = ReadLines(dir.path() + "/C/VarnelGPS/VarnelGPS.cfg");
+        QCOMPARE(saved.value(1), QStringLiteral("0802XY"));
+        // The drop-down rows keep their values through the editor.
+        QCOMPARE(saved.value(9), QStringLiteral("NETWORK"));
+        QCOMPARE(saved.value(10), QStringLiteral("NETWORK"));
+        QCOMPARE(saved.value(15), QStringLiteral("STANDARD"));
+        QCOMPARE(saved.value(16), QStringLiteral("LASTEVENT"));
+        QCOMPARE(saved.value(18), QStringLiteral("NUMERIC"));
+        QCOMPARE(saved.value(19), QStringLiteral("SINGLE"));
         QCOMPARE(station.Main().windowTitle(), QStringLiteral("Ormanti 0802XY Cruise Electronic Event Log"));
         QVERIFY(!editor.isVisible());
     }

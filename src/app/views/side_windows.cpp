@@ -142,9 +142,12 @@ EditCfgWindow::EditCfgWindow(Workstation& w, Act act) : w_(w), act_(std::move(ac
             auto* c = new QComboBox;
             c->setEditable(true);
             c->setMinimumWidth(380);
-            connect(c, &QComboBox::editTextChanged, this, [this, combo](const QString& t) {
+            // Only the operator's typing and picking change the value; a refresh does not.
+            auto set = [this, combo](const QString& t) {
                 w_.FrmEditCFG.Combo1[static_cast<size_t>(combo)].text = FromQt(t);
-            });
+            };
+            connect(c->lineEdit(), &QLineEdit::textEdited, this, set);
+            connect(c, &QComboBox::textActivated, this, set);
             combos_[static_cast<size_t>(combo)] = c;
             grid->addWidget(c, r - 1, 1);
         } else {
