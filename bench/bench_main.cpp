@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/startup.h"
+#include "config/configuration.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
@@ -50,29 +51,14 @@ struct Bench {
     explicit Bench(const std::string& preload = "LASTEVENT", long logLines = 0) {
         root = fs::temp_directory_path() / ("varnel-bench-" + std::to_string(::getpid()));
         fs::remove_all(root);
-        std::string cfg;
-        for (const char* l : {"Ormanti",
-                              "0701JD",
-                              "Q:\\E\\",
-                              "Q:\\E\\",
-                              "BridgeEvents.txt",
-                              "Watch.txt",
-                              "EventNumber.txt",
-                              "CurrPos.txt",
-                              "15000",
-                              "NETWORK",
-                              "NETWORK",
-                              "1",
-                              "4800,n,8,1",
-                              "$GPGGA",
-                              "$GPRMC",
-                              "STANDARD",
-                              "",
-                              "CommentOpt.txt",
-                              "NUMERIC",
-                              "SINGLE"})
-            cfg += std::string(l) + "\r\n";
-        Write(root / "C/VarnelGPS/VarnelGPS.cfg", cfg);
+        CfgLines cfg = StarterConfiguration();
+        cfg[2] = "0701JD";
+        cfg[3] = cfg[4] = "Q:\\E\\";
+        cfg[10] = "NETWORK";
+        cfg[17] = "";
+        std::string text;
+        for (int i = 1; i <= 20; ++i) text += cfg[i] + "\r\n";
+        Write(root / "C/VarnelGPS/VarnelGPS.cfg", text);
         Write(root / "C/VarnelGPS/BridgeEvents.txt", "CTD DEPLOYED\r\nCTD AT DEPTH\r\n");
         Write(root / "C/VarnelGPS/Watch.txt", "JD\r\n");
         Write(root / "C/VarnelGPS/CommentOpt.txt", "Station Type\r\n");

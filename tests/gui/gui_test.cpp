@@ -48,11 +48,23 @@ void AnswerNextBox(QMessageBox::StandardButton button, QStringList* seen = nullp
 using namespace varnel::testing;
 
 namespace {
-void WriteNetworkStation(const QString& root) {
-    WriteStation(root, QStringLiteral("NETWORK"));
-    WriteFile(root + "/Q/0701/Events/CurrPos.txt", {"$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47",
-                                                    "$GPZDA,140509.00,05,07,2026,00,00*60"});
-}
+// A network station with a current position, started: the announcement answered
+// and recorded in `seen`.
+struct StartedStation {
+    QTemporaryDir dir;
+    std::unique_ptr<views::StationViews> views;
+    QStringList seen;
+
+    StartedStation() {
+        WriteStation(dir.path(), QStringLiteral("NETWORK"));
+        WriteFile(
+            dir.path() + "/Q/0701/Events/CurrPos.txt",
+            {"$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47", "$GPZDA,140509.00,05,07,2026,00,00*60"});
+        views = std::make_unique<views::StationViews>(Drives(dir.path()));
+        AnswerNextBox(QMessageBox::Ok, &seen);
+        views->Start();
+    }
+};
 }  // namespace
 
 class GuiTest : public QObject {
@@ -60,13 +72,9 @@ class GuiTest : public QObject {
 
 private slots:
     void everyControlAndMenuItemIsThere() {
-        QTemporaryDir dir;
-        WriteNetworkStation(dir.path());
-        views::StationViews station(Drives(dir.path()));
-        QStringList seen;
-        AnswerNextBox(QMessageBox::Ok, &seen);
-        station.Start();
-        QCOMPARE(seen, QStringList{"Auto/Network Mode Enabled - Press Start to load Current Position."});
+        StartedStation started;
+        auto& station = *started.views;
+        QCOMPARE(started.seen, QStringList{"Auto/Network Mode Enabled - Press Start to load Current Position."});
         auto& main = station.Main();
         QCOMPARE(main.windowTitle(), QStringLiteral("Ormanti 0701JD Cruise Electronic Event Log"));
         struct Row {
@@ -145,11 +153,9 @@ private slots:
     }
 
     void anEventRecordedThroughTheWindowReachesTheFiles() {
-        QTemporaryDir dir;
-        WriteNetworkStation(dir.path());
-        views::StationViews station(Drives(dir.path()));
-        AnswerNextBox(QMessageBox::Ok);
-        station.Start();
+        StartedStation started;
+        auto& station = *started.views;
+        const QTemporaryDir& dir = started.dir;
         auto& main = station.Main();
         qobject_cast<QPushButton*>(main.Named("Command1(0)"))->click();  // Start: a 3 s pause
         QCOMPARE(qobject_cast<QPushButton*>(main.Named("Command1(0)"))->text(), QStringLiteral("Record Event"));
@@ -170,11 +176,9 @@ private slots:
     }
 
     void theConfigurationEditorRestartsOnWhatItSaved() {
-        QTemporaryDir dir;
-        WriteNetworkStation(dir.path());
-        views::StationViews station(Drives(dir.path()));
-        AnswerNextBox(QMessageBox::Ok);
-        station.Start();
+        StartedStation started;
+        auto& station = *started.views;
+        const QTemporaryDir& dir = started.dir;
         station.Main().Menu("mnuEditCfg")->trigger();
         auto& editor = station.ConfigEditor();
         QVERIFY(editor.isVisible());
@@ -202,12 +206,9 @@ private slots:
 
     // Last: ending the program ends the application's event loops.
     void exitAsksAndEndsTheProgram() {
-        QTemporaryDir dir;
-        WriteNetworkStation(dir.path());
-        views::StationViews station(Drives(dir.path()));
-        QStringList seen;
-        AnswerNextBox(QMessageBox::Ok, &seen);
-        station.Start();
+        StartedStation started;
+        auto& station = *started.views;
+        QStringList& seen = started.seen;
         AnswerNextBox(QMessageBox::No, &seen);
         station.Main().Menu("mnuExit")->trigger();
         QVERIFY(!station.Station().ended);
