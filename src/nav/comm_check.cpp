@@ -22,17 +22,6 @@ int Selected(const std::array<OptionButton, N>& group) {
     return -1;
 }
 
-std::vector<std::string> SplitCommas(const std::string& s) {
-    std::vector<std::string> out(1);
-    for (char c : s) {
-        if (c == ',')
-            out.emplace_back();
-        else
-            out.back() += c;
-    }
-    return out;
-}
-
 }  // namespace
 
 std::string SettingsText(const CommCheckForm& c, std::string& baud) {
@@ -64,7 +53,7 @@ void CommCheck_Form_Load(Workstation& w) {
         c.Text1.text = Trim(w.cfg[12]);
     }
     c.Command1.enabled = false;
-    auto fields = SplitCommas(w.cfg[13]);
+    auto fields = SplitAtCommas(w.cfg[13]);
     if (fields.size() > 4) {
         w.Msg("Other settings not configurable...");
         return;

@@ -52,4 +52,15 @@ std::string Mid(std::string_view s, size_t start, size_t n) {
     return std::string(s.substr(start - 1, n));
 }
 
+std::vector<std::string> SplitAtCommas(std::string_view s) {
+    std::vector<std::string> out(1);
+    for (char c : s) {
+        if (c == ',')
+            out.emplace_back();
+        else
+            out.back() += c;
+    }
+    return out;
+}
+
 }  // namespace varnel

@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnel {
 
@@ -14,5 +15,7 @@ std::string Left(std::string_view s, size_t n);
 std::string Right(std::string_view s, size_t n);
 // Characters from 1-based position start, at most n of them (to the end when n is npos).
 std::string Mid(std::string_view s, size_t start, size_t n = std::string::npos);
+// Every field between commas, the text after the last one included ("4800,n,8,1").
+std::vector<std::string> SplitAtCommas(std::string_view s);
 
 }  // namespace varnel

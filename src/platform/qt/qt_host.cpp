@@ -108,13 +108,7 @@ void QtHost::EndProgram() {
 }
 
 bool ApplySerialSettings(QSerialPort& port, const std::string& settings) {
-    std::vector<std::string> f(1);
-    for (char c : settings) {
-        if (c == ',')
-            f.emplace_back();
-        else
-            f.back() += c;
-    }
+    std::vector<std::string> f = SplitAtCommas(settings);
     f.resize(4);
     int baud = static_cast<int>(Val(f[0]));
     if (baud <= 0) return false;
