@@ -1,5 +1,6 @@
 #include "events/event_grid.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "events/event_files.h"
@@ -139,12 +140,21 @@ void ExportEventsOnly(Workstation& w) {
     w.Msg("Events Only File created...");
 }
 
+void MakeRoomInGrid(ActivityForm& f) {
+    auto& g = f.EventLog;
+    if (g.rows < 3 || f.gridRow < g.rows) return;
+    std::rotate(g.cells.begin() + 1, g.cells.begin() + 2, g.cells.end());
+    for (auto& cell : g.cells.back()) cell.clear();
+    f.gridRow = g.rows - 1;
+}
+
 void PutLastEventInGrid(Workstation& w, const std::string& line) {
     auto& f = w.frmActivity;
     std::vector<std::string> x(51);
     SplitFields(line, x, 51);
     auto& g = f.EventLog;
     if (f.gridRow == 0) f.gridRow = 1;  // as Record Event does: row 0 is the header
+    MakeRoomInGrid(f);
     int r = f.gridRow;
     const int fieldOf[] = {1, 2, 3, 13, 14, 11, 8, 9, 12, 15};
     for (int c = 0; c < 10; ++c) g.Cell(r, c) = x[static_cast<size_t>(fieldOf[c])];

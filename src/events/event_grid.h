@@ -14,6 +14,9 @@ void ChoosePreloadMode(Workstation& w, const std::string& mode);
 void EventLog_DblClick(Workstation& w, int row);
 void Text1_DblClick(Workstation& w);
 void ExportEventsOnly(Workstation& w);
+// When the row counter has passed the grid's last row, the oldest row goes and the
+// others move up one, so the grid keeps the most recent events of a long cruise.
+void MakeRoomInGrid(ActivityForm& f);
 // Writes a last-event line into the grid row of the row counter (the tick's pick-up).
 void PutLastEventInGrid(Workstation& w, const std::string& line);
 

@@ -1,6 +1,7 @@
 #include "events/recording.h"
 
 #include "events/event_files.h"
+#include "events/event_grid.h"
 #include "events/event_number.h"
 #include "lists/comment_options.h"
 #include "lists/selection.h"
@@ -99,15 +100,10 @@ void RecordEvent(Workstation& w) {
     }
     auto& g = f.EventLog;
     if (f.gridRow == 0) f.gridRow = 1;
-    int row = f.EditingRow ? g.row : f.gridRow;
-    if (row < 1 || row >= g.rows) {
-        w.Msg("The event grid is full (" + std::to_string(g.rows - 1) +
-                  " rows). The event is saved to the files; restart the program to clear the grid.",
-              Icon::Exclamation);
-        row = -1;
-    }
+    if (!f.EditingRow) MakeRoomInGrid(f);
+    const int row = f.EditingRow ? g.row : f.gridRow;
     auto put = [&](int c, const std::string& v) {
-        if (row > 0) g.Cell(row, c) = v;
+        if (row > 0 && row < g.rows) g.Cell(row, c) = v;
     };
     put(0, f.Text1[5].text);
     put(1, f.Combo3.text);
@@ -137,8 +133,7 @@ void RecordEvent(Workstation& w) {
         ++f.gridRow;
         if (DrawEventNumber(w) == DrawResult::Cancelled) {
             --f.gridRow;
-            if (row > 0)
-                for (int c = 0; c < 10; ++c) g.Cell(row, c).clear();
+            for (int c = 0; c < 10; ++c) put(c, "");
             f.StatusBar1.panel[1] = "Event not saved: no event number could be drawn.";
             BackToRecordEvent(f);
             return;

@@ -56,3 +56,22 @@ TEST(CommentsField, OnlyWithTheLabel) {
     EXPECT_EQ(CommentsField("Comments: a Comments: b"), "a  b");
     EXPECT_EQ(CommentsField("comments: a"), "");
 }
+
+#include "events/event_grid.h"
+
+TEST(MakeRoomInGrid, AFullGridDropsItsOldestRow) {
+    ActivityForm f;
+    f.EventLog.Resize(4, 10);
+    f.EventLog.Cell(0, 0) = "Evt#";
+    for (int r = 1; r < 4; ++r) f.EventLog.Cell(r, 0) = std::to_string(40 + r);
+    f.gridRow = 3;
+    MakeRoomInGrid(f);  // room left: nothing moves
+    EXPECT_EQ(f.EventLog.Cell(1, 0), "41");
+    f.gridRow = 4;
+    MakeRoomInGrid(f);
+    EXPECT_EQ(f.gridRow, 3);
+    EXPECT_EQ(f.EventLog.Cell(0, 0), "Evt#");
+    EXPECT_EQ(f.EventLog.Cell(1, 0), "42");
+    EXPECT_EQ(f.EventLog.Cell(2, 0), "43");
+    EXPECT_EQ(f.EventLog.Cell(3, 0), "");
+}
