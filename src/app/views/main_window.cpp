@@ -211,6 +211,7 @@ void MainWindow::Build() {
     grid_->verticalHeader()->setDefaultSectionSize(static_cast<int>(20 * scale_));
     grid_->verticalHeader()->setVisible(false);
     grid_->setAlternatingRowColors(true);
+    grid_->horizontalHeader()->setStretchLastSection(true);  // Comments takes the room that is left
     connect(grid_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& i) { act_([this, i] { EventLog_DblClick(w_, i.row() + 1); }); });
 
@@ -430,7 +431,7 @@ void MainWindow::Refresh() {
     int gridTop = f.EventLog.width > 700 ? 284 : 250;
     Place(grid_, 8, gridTop, f.EventLog.width, 576 - gridTop);
     gridModel_->Changed();
-    for (int c = 0; c < f.EventLog.cols && c < static_cast<int>(f.EventLog.colWidth.size()); ++c) {
+    for (int c = 0; c + 1 < f.EventLog.cols && c < static_cast<int>(f.EventLog.colWidth.size()); ++c) {
         int px = static_cast<int>(f.EventLog.colWidth[static_cast<size_t>(c)] / kTwipsPerPixel * scale_);
         if (grid_->columnWidth(c) != px) grid_->setColumnWidth(c, px);
     }
