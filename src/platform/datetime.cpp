@@ -28,10 +28,6 @@ std::string DateLoc(const DateTime& t) {
     return Two(t.day) + "-" + m + "-" + std::to_string(t.year);
 }
 
-bool IsLeapYear(int y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
 int DayOfYear(const DateTime& t) {
     using namespace std::chrono;
     year_month_day d{year{t.year}, month{static_cast<unsigned>(t.month)}, day{static_cast<unsigned>(t.day)}};

@@ -12,7 +12,6 @@ std::string ShortTime(const DateTime& t);
 std::string LongTime(const DateTime& t);
 std::string DateLoc(const DateTime& t);
 int DayOfYear(const DateTime& t);
-bool IsLeapYear(int year);
 // Adds milliseconds to a clock reading (the fake clock's pauses).
 DateTime AddMilliseconds(const DateTime& t, long long ms, long long* subMs = nullptr);
 

@@ -98,11 +98,6 @@ std::string ProgramPath(const DriveMap& map, const std::string& native) {
     return native;
 }
 
-std::string FolderOf(std::string_view programPath) {
-    auto pos = programPath.find_last_of("\\/");
-    return pos == std::string_view::npos ? std::string() : std::string(programPath.substr(0, pos + 1));
-}
-
 std::string SerialDevice(int port) {
     std::string var = "VARNELGPS_COM" + std::to_string(port);
     if (const char* env = std::getenv(var.c_str()); env && *env) return env;

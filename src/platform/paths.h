@@ -26,9 +26,6 @@ std::string NativePath(const DriveMap& map, std::string_view programPath);
 // drive) it becomes X:\a\b; any other path is returned as it is.
 std::string ProgramPath(const DriveMap& map, const std::string& native);
 
-// The folder part of a program path, including its final separator.
-std::string FolderOf(std::string_view programPath);
-
 // Serial port n (COMn): $VARNELGPS_COM<n> when set, else /dev/ttyS<n-1>.
 std::string SerialDevice(int port);
 
