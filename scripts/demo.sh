@@ -91,7 +91,7 @@ sim=$!
 trap 'kill $sim 2>/dev/null || true' EXIT
 echo "Demo station: $home (C:\\VarnelGPS\\), shared folder: $shared (Q:\\DEMO\\Events\\)"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "No display found: running under Xvfb (screen :99 is virtual)."
+    echo "No display found: running on a virtual X server (Xvfb); set DISPLAY to see the window."
     xvfb-run -a -s "-screen 0 1280x800x24" ./build/src/varnelgps
 else
     ./build/src/varnelgps
