@@ -115,6 +115,15 @@ void LoadInitials(Workstation& w) {
         if (!Trim(line).empty()) f.Combo2.items.push_back(line);
 }
 
+// The panel and the Event box with no list in them.
+void EmptyEventPanel(ActivityForm& f) {
+    for (auto& o : f.Option1) o.visible = false;
+    for (auto& c : f.Check1) c.visible = false;
+    f.Combo1.items.clear();
+    f.LastEventIndex = -1;
+    LayOutEventPanel(f);
+}
+
 void ShowFirstEntries(ActivityForm& f) {
     for (ComboBox* b : {&f.Combo1, &f.Combo2, &f.Combo3, &f.Combo4}) b->text = b->items.empty() ? "" : b->items.front();
 }
@@ -143,10 +152,7 @@ void LoadLists(Workstation& w) {
                           " - the event panel stays empty; pick a role list in "
                           "Config - Select Different Events or create one with Create/Edit Events File.",
                       Icon::Exclamation);
-                for (auto& o : f.Option1) o.visible = false;
-                for (auto& c : f.Check1) c.visible = false;
-                f.LastEventIndex = -1;
-                LayOutEventPanel(f);
+                EmptyEventPanel(f);
             }
             LoadCommentOptions(w);
             LoadInitials(w);
@@ -162,11 +168,7 @@ void LoadLists(Workstation& w) {
                 w.Msg("Unable to read " + f.EventListPath + " after " + std::to_string(round) + " tries (" + e.what() +
                           "). The logger goes on without it; fix the file and pick the role list again.",
                       Icon::Exclamation);
-                for (auto& o : f.Option1) o.visible = false;
-                for (auto& c : f.Check1) c.visible = false;
-                f.Combo1.items.clear();
-                f.LastEventIndex = -1;
-                LayOutEventPanel(f);
+                EmptyEventPanel(f);
                 return;
             }
         }

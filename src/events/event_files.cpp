@@ -111,20 +111,18 @@ void AppendWithHeader(FileSystem& fs, const std::string& path, const char* heade
 
 }  // namespace
 
-bool SaveEventLocal(Workstation& w) {
+void SaveEventLocal(Workstation& w) {
     auto& f = w.frmActivity;
-    if (!SavingAllowed(f)) return true;
+    if (!SavingAllowed(f)) return;
     const std::string home = f.homeFolder;
     const std::string cruise = f.Text1[0].text;
     DateTime clock = w.host.Now();
     std::string full = EventRecord(f, clock, f.DecLat, f.DecLon);
     std::string shown = EventRecord(f, clock, f.Text1[3].text, f.Text1[4].text);
-    bool ok = true;
     auto attempt = [&](const std::string& path, auto&& write) {
         try {
             write();
         } catch (const FileError& e) {
-            ok = false;
             w.Msg("Unable to write " + path + " (" + e.what() + "). Event " + f.Text1[5].text +
                       " is NOT yet safe in that file; the other files hold it. Free the file or the disk "
                       "and record the event again.",
@@ -140,7 +138,6 @@ bool SaveEventLocal(Workstation& w) {
     attempt(log, [&] { AppendWithHeader(w.files(), log, kLocalHeader, full + suffix, true); });
     std::string role = home + cruise + f.EventRole + ".csv";
     attempt(role, [&] { AppendWithHeader(w.files(), role, kRoleHeader, shown, false); });
-    return ok;
 }
 
 void SaveEventNetwork(Workstation& w) {

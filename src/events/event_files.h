@@ -26,9 +26,10 @@ std::string NavSuffix(const ActivityForm& f);
 std::string HtmlRow(const ActivityForm& f, const DateTime& clock);
 std::string CtdPrefix(const std::string& cruise);
 
-// Writes the three local files. False when one of them could not be written (the
-// operator has been told which, and that the event is not yet safe there).
-bool SaveEventLocal(Workstation& w);
+// Writes the three local files. A file that cannot be written is reported to the
+// operator (which file, and that the event is not yet safe there); the others are
+// still written.
+void SaveEventLocal(Workstation& w);
 // Writes the shared files; on the first failure the operator is told and it stops.
 void SaveEventNetwork(Workstation& w);
 // Creates the table with its skeleton or re-writes it with the row added. Keeps the

@@ -39,6 +39,20 @@ std::string NumText(double v) {
     return b;
 }
 
+bool RaiseEventNumberBox(ActivityForm& f) {
+    if (!(Val(f.Text1[5].text) < f.NextEventNumber) || f.ManualEventNumber) return false;
+    f.Text1[5].text = IntText(f.NextEventNumber);
+    return true;
+}
+
+void TakeNumberFromFile(Workstation& w, int delta) {
+    auto& f = w.frmActivity;
+    if (auto v = ReadEventNumberFile(w.files(), f.EvNumPath)) {
+        f.NextEventNumber = ToInt16(*v + delta);
+        RaiseEventNumberBox(f);
+    }
+}
+
 void DiscoverEventNumberFile(Workstation& w) {
     auto& f = w.frmActivity;
     for (;;) {
@@ -103,11 +117,7 @@ DrawResult DrawEventNumber(Workstation& w) {
     int failures = 0;
     for (;;) {
         try {
-            if (auto v = ReadEventNumberFile(w.files(), f.EvNumPath)) {
-                f.NextEventNumber = ToInt16(*v + 1);
-                if (Val(f.Text1[5].text) < f.NextEventNumber && !f.ManualEventNumber)
-                    f.Text1[5].text = IntText(f.NextEventNumber);
-            }
+            TakeNumberFromFile(w, 1);
             f.StatusBar1.panel[1] = "Reading Event Number file..." + std::string(f.NextEventNumber >= 0 ? " " : "") +
                                     IntText(f.NextEventNumber);
             WriteEventNumberFile(w.files(), f.EvNumPath, f.Text1[5].text);

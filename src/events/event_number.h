@@ -21,6 +21,13 @@ std::string JulianText(Workstation& w);
 // A number as the program shows it: trimmed, up to 15 significant digits.
 std::string NumText(double v);
 
+// Raises the box to NextEventNumber when it shows less and no hand-entered number
+// holds it; true when it was raised.
+bool RaiseEventNumberBox(ActivityForm& f);
+// When the file's first line holds a number: NextEventNumber = that value + delta,
+// and the box is raised to it. Throws FileError, or OverflowError past 32767.
+void TakeNumberFromFile(Workstation& w, int delta);
+
 // Start-up: find, create or fall back from the event-number file.
 void DiscoverEventNumberFile(Workstation& w);
 

@@ -49,12 +49,8 @@ void RaiseFromFile(Workstation& w, int delta) {
         return;
     }
     try {
-        if (auto v = ReadEventNumberFile(w.files(), f.EvNumPath)) {
-            f.NextEventNumber = ToInt16(*v + delta);
-            if (Val(f.Text1[5].text) < f.NextEventNumber && !f.ManualEventNumber)
-                f.Text1[5].text = IntText(f.NextEventNumber);
-        }
-    } catch (const std::exception& e) {
+        TakeNumberFromFile(w, delta);
+    } catch (const std::exception&) {
         f.StatusBar1.panel[1] = "Unable to read " + f.EvNumPath + ": the number on screen is used.";
     }
 }

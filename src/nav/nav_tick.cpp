@@ -6,6 +6,7 @@
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
+#include "events/recording.h"
 #include "grid/grid_conversion.h"
 #include "grid/standard_stations.h"
 #include "lists/line_station_boxes.h"
@@ -20,16 +21,6 @@
 namespace varnel {
 
 namespace {
-
-struct TickQuit {};
-
-void QuitFromTick(Workstation& w) {
-    SaveGridToIns(w);
-    w.frmActivity.Timer1.enabled = false;
-    w.frmActivity.visible = false;
-    w.End();
-    throw TickQuit{};
-}
 
 bool LooksLikeNmea(const std::string& d) {
     return !d.empty() && d.find('$') != std::string::npos && Contains(d, ",");
@@ -150,8 +141,7 @@ void EventNumberStep(Workstation& w) {
             return;
         }
     }
-    if (Val(f.Text1[5].text) < f.NextEventNumber && !f.ManualEventNumber && !f.RollbackPending) {
-        f.Text1[5].text = IntText(f.NextEventNumber);
+    if (!f.RollbackPending && RaiseEventNumberBox(f)) {
         std::string last = f.dataFolder + f.Text1[0].text + "LastEvent.csv";
         if (w.files().Exists(last)) {
             auto lines = w.files().ReadLines(last);
@@ -208,65 +198,62 @@ void Timer1_Timer(Workstation& w) {
     }
     double rate = Val(w.cfg[9]);
     f.Timer1.interval = rate > 0 ? static_cast<int>(std::min(RoundHalfEven(rate), 2.0e9)) : 20000;
-    try {
-        float lat = 0, lon = 0;
-        if (f.Command1[0].caption == "Record Event") {
-            DateTime now = w.host.Now();
-            f.Text2.text = ShortDate(now) + "," + LongTime(now);
-            int retries = 0;
-            for (;;) {
-                try {
-                    lat = lon = 0;
-                    ReadPosition(w, lat, lon);
-                    UpdateGrid(w, lat, lon);
-                    break;
-                } catch (const std::exception&) {
-                    if (f.NavSource != "MET") {
-                        f.StatusBar1.panel[1] =
-                            "Unable to read the navigation from " + f.CurrPosFile + " - retrying...";
-                        break;
-                    }
-                    w.host.Pause(2000);
-                    ++retries;
-                    f.StatusBar1.panel[1] = "Unable to find " + f.CurrPosFile + " file...retry:" + IntText(retries);
-                    if (retries <= 6) {
-                        f.StatusBar1.panel[1] = "Unable to find Current Position file...Retry" + IntText(retries) + ".";
-                        continue;
-                    }
-                    if (w.host.MsgBox("Unable to find Current Position file...Quit & Restart the program?\r[Yes] to "
-                                      "quit or [No] for manual entry",
-                                      Buttons::YesNo, Icon::Warning,
-                                      "Can't Find the MET data file, Quit?") == Answer::Yes)
-                        QuitFromTick(w);
-                    f.menu.mnuAuto.checked = false;
-                    f.menu.mnuSelectLine.checked = true;
-                    f.menu.mnuCalcLine.checked = false;
-                    return;
-                }
-            }
-        }
+    float lat = 0, lon = 0;
+    if (f.Command1[0].caption == "Record Event") {
+        DateTime now = w.host.Now();
+        f.Text2.text = ShortDate(now) + "," + LongTime(now);
+        int retries = 0;
         for (;;) {
-            f.DecLat = FormatSingle(lat, "00.000000");
-            f.DecLon = FormatSingle(lon, "00.000000");
             try {
-                EventNumberStep(w);
-                return;
+                lat = lon = 0;
+                ReadPosition(w, lat, lon);
+                UpdateGrid(w, lat, lon);
+                break;
             } catch (const std::exception&) {
-                w.host.Pause(1000);
-                ++f.EvNumRetries;
-                if (f.EvNumRetries <= 6) {
-                    f.StatusBar1.panel[1] = "Unable to find Event Number file...Retry" + IntText(f.EvNumRetries) + ".";
+                if (f.NavSource != "MET") {
+                    f.StatusBar1.panel[1] = "Unable to read the navigation from " + f.CurrPosFile + " - retrying...";
+                    break;
+                }
+                w.host.Pause(2000);
+                ++retries;
+                f.StatusBar1.panel[1] = "Unable to find " + f.CurrPosFile + " file...retry:" + IntText(retries);
+                if (retries <= 6) {
+                    f.StatusBar1.panel[1] = "Unable to find Current Position file...Retry" + IntText(retries) + ".";
                     continue;
                 }
-                if (w.host.MsgBox("Unable to find Event Number file...Quit the program?\r  [Yes] to quit or [No] for "
-                                  "manual entry",
+                if (w.host.MsgBox("Unable to find Current Position file...Quit & Restart the program?\r[Yes] to "
+                                  "quit or [No] for manual entry",
                                   Buttons::YesNo, Icon::Warning,
-                                  "Can't Find the Event Number file, Quit?") == Answer::Yes)
-                    QuitFromTick(w);
+                                  "Can't Find the MET data file, Quit?") == Answer::Yes) {
+                    QuitProgram(w);
+                    return;
+                }
+                f.menu.mnuAuto.checked = false;
+                f.menu.mnuSelectLine.checked = true;
+                f.menu.mnuCalcLine.checked = false;
                 return;
             }
         }
-    } catch (const TickQuit&) {
+    }
+    for (;;) {
+        f.DecLat = FormatSingle(lat, "00.000000");
+        f.DecLon = FormatSingle(lon, "00.000000");
+        try {
+            EventNumberStep(w);
+            return;
+        } catch (const std::exception&) {
+            w.host.Pause(1000);
+            ++f.EvNumRetries;
+            if (f.EvNumRetries <= 6) {
+                f.StatusBar1.panel[1] = "Unable to find Event Number file...Retry" + IntText(f.EvNumRetries) + ".";
+                continue;
+            }
+            if (w.host.MsgBox("Unable to find Event Number file...Quit the program?\r  [Yes] to quit or [No] for "
+                              "manual entry",
+                              Buttons::YesNo, Icon::Warning, "Can't Find the Event Number file, Quit?") == Answer::Yes)
+                QuitProgram(w);
+            return;
+        }
     }
 }
 
