@@ -278,6 +278,8 @@ Totals RunFile(const std::string& path, std::ostream& out) {
                 need(2);
                 h.picks.push_back(tok[1] == "none" ? std::nullopt : std::optional<std::string>(tok[1]));
             } else if (cmd == "start") {
+                // Loads the main window afresh; the configuration table lives on.
+                w.frmActivity = ActivityForm();
                 Activity_Form_Load(w);
             } else if (cmd == "click") {
                 need(2);
