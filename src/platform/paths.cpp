@@ -69,6 +69,10 @@ std::string NativePath(const DriveMap& map, std::string_view programPath) {
         auto it = map.overrides.find(letter);
         std::string root = it != map.overrides.end() ? it->second : map.root + "/" + std::string(1, letter);
         native = root + "/" + rest;
+    } else if (!p.empty() && p[0] != '/') {
+        // A bare name (a folder setting left empty) lives in the program's own folder
+        // on drive C:, never in whatever folder the program was started from.
+        return NativePath(map, "C:/VarnelGPS/" + p);
     } else {
         native = p;
     }

@@ -2,9 +2,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 
 #include "app/config_editor.h"
 #include "app/menu_commands.h"
+#include "app/startup.h"
 #include "events/event_grid.h"
 #include "events/recording.h"
 #include "lists/comment_options.h"
@@ -12,6 +14,8 @@
 #include "lists/line_station_boxes.h"
 #include "lists/selection.h"
 #include "nav/comm_check.h"
+#include "nav/nav_tick.h"
+#include "platform/headless/headless_host.h"
 
 namespace varnel::scenario {
 
@@ -58,6 +62,7 @@ std::string StateValue(Workstation& w, const std::string& name) {
     if (name == "LastEventTime") return f.LastEventTime;
     if (name == "CtdAtDepth") return b(f.CtdAtDepth);
     if (name == "UdpMalformed") return std::to_string(f.udpMalformed);
+    if (name == "UdpPort") return std::to_string(dynamic_cast<HeadlessHost&>(w.host).udpPort);
     if (name == "title") return f.caption;
     if (name == "clock") {
         DateTime t = w.host.Now();
@@ -69,10 +74,64 @@ std::string StateValue(Workstation& w, const std::string& name) {
     throw Failure("unknown state " + name);
 }
 
+namespace {
+
 ControlRef Control(Workstation& w, const std::string& name) {
     auto c = FindControl(w, ParseName(name));
     if (!c) throw Failure("no control " + name);
     return *c;
+}
+
+}  // namespace
+
+std::string CheckValue(Workstation& w, const std::string& name) {
+    // NAME.property, where property may carry an argument: EventLog.colwidth(3)
+    static const char* props[] = {"caption",  "text",    "value",    "checked", "visible", "enabled",
+                                  "editable", "tooltip", "width",    "height",  "top",     "left",
+                                  "items",    "count",   "interval", "row",     "colwidth"};
+    std::string base = name, prop;
+    int arg = -1;
+    if (auto dot = name.rfind('.'); dot != std::string::npos) {
+        std::string p = name.substr(dot + 1);
+        for (auto* k : props)
+            if (p.substr(0, p.find('(')) == k) {
+                prop = k;
+                if (p.find('(') != std::string::npos) arg = std::atoi(p.c_str() + p.find('(') + 1);
+                base = name.substr(0, dot);
+            }
+    }
+    if (base == "frmSelectEvent" && prop.empty()) return w.frmActivity.frmSelectEvent.caption;
+    const std::map<std::string, std::string> windows = {{"frmActivity", w.frmActivity.caption},
+                                                        {"frmCommCheck", w.frmCommCheck.caption},
+                                                        {"FrmEditCFG", w.FrmEditCFG.caption},
+                                                        {"frmEventEdit", w.frmEventEdit.caption}};
+    if (auto wi = windows.find(base); wi != windows.end() && !prop.empty()) {
+        if (prop == "caption") return wi->second;
+        if (prop == "width") return std::to_string(w.frmActivity.widthTwips);
+        throw Failure("unknown window property " + prop);
+    }
+    auto c = Control(w, base);
+    if (prop.empty()) return MainValue(c);
+    auto v = Property(c, prop, arg);
+    if (!v) throw Failure("no property " + prop + " on " + base);
+    return *v;
+}
+
+bool WindowVisible(Workstation& w, const std::string& window) {
+    if (window == "frmActivity") return w.frmActivity.visible;
+    if (window == "frmCommCheck") return w.frmCommCheck.visible;
+    if (window == "FrmEditCFG") return w.FrmEditCFG.visible;
+    if (window == "frmEventEdit") return w.frmEventEdit.visible;
+    throw Failure("no window " + window);
+}
+
+void Choose(Workstation& w, const std::string& name, const std::string& text) {
+    auto c = Control(w, name);
+    auto* cb = std::get_if<ComboBox*>(&c);
+    if (!cb) throw Failure(name + " is not a drop-down box");
+    (*cb)->text = text;
+    if (name == "Combo1") Combo1_Click(w);
+    if (name == "Combo3") Combo3_Click(w);
 }
 
 void Click(Workstation& w, const std::string& name) {
@@ -125,6 +184,42 @@ void Type(Workstation& w, const std::string& name, const std::string& text) {
     else
         throw Failure("cannot type into " + name);
     if (name == "txtComments") txtComments_Change(w);
+}
+
+void Act(Workstation& w, const std::vector<std::string>& tok) {
+    const std::string& cmd = tok[0];
+    if (tok.size() < (cmd == "tick" ? 1u : cmd == "click" || cmd == "dblclick" || cmd == "cell" ? 2u : 3u))
+        throw Failure("too few words");
+    if (cmd == "click") return Click(w, tok[1]);
+    if (cmd == "dblclick") return DblClick(w, tok[1]);
+    if (cmd == "type") return Type(w, tok[1], tok[2]);
+    if (cmd == "choose") return Choose(w, tok[1], tok[2]);
+    if (cmd == "key") {
+        int code = std::atoi(tok[2].c_str());
+        if (tok[1] == "frmActivity") return Activity_Form_KeyDown(w, code);
+        if (tok[1] == "frmEventEdit.EventList") return EventList_KeyPress(w, code);
+        throw Failure("no key handling for " + tok[1]);
+    }
+    if (cmd == "cell") {
+        auto c = Control(w, tok[1]);
+        auto* cell = std::get_if<CellRef>(&c);
+        if (!cell) throw Failure("no cell " + tok[1]);
+        cell->grid->row = cell->row;
+        cell->grid->col = cell->col;
+        return;
+    }
+    if (cmd == "tick") {
+        // One interval of the timer passes; its handler runs when the timer is enabled.
+        if (tok.size() > 1 && tok[1] == "frmCommCheck.Timer1") {
+            w.host.Pause(w.frmCommCheck.Timer1.interval);
+            if (w.frmCommCheck.Timer1.enabled && w.frmCommCheck.loaded) CommCheck_Timer1_Timer(w);
+        } else {
+            w.host.Pause(w.frmActivity.Timer1.interval);
+            if (w.frmActivity.Timer1.enabled && !w.ended) Timer1_Timer(w);
+        }
+        return;
+    }
+    throw Failure("unknown line");
 }
 
 }  // namespace varnel::scenario

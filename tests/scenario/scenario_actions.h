@@ -1,8 +1,9 @@
-// The scenario language's acting lines and named state, on one workstation: clicks,
-// double-clicks and typing routed to the windows' handlers, and `expect state` names.
+// The scenario language's acting lines, control values and named state on one
+// workstation: clicks, double-clicks, typing and ticks routed to the windows' handlers.
 #pragma once
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "control_lookup.h"
 #include "forms/workstation.h"
@@ -15,9 +16,12 @@ struct Failure : std::runtime_error {
 };
 
 std::string StateValue(Workstation& w, const std::string& name);
-ControlRef Control(Workstation& w, const std::string& name);
+// The value an `expect NAME = VALUE` compares: a control's main value or NAME.property.
+std::string CheckValue(Workstation& w, const std::string& name);
+bool WindowVisible(Workstation& w, const std::string& window);
 void Click(Workstation& w, const std::string& name);
-void DblClick(Workstation& w, const std::string& name);
-void Type(Workstation& w, const std::string& name, const std::string& text);
+void Choose(Workstation& w, const std::string& name, const std::string& text);
+// click, dblclick, type, key, choose, cell and tick lines.
+void Act(Workstation& w, const std::vector<std::string>& tok);
 
 }  // namespace varnel::scenario

@@ -61,17 +61,16 @@ TEST(CommentsField, OnlyWithTheLabel) {
 
 TEST(MakeRoomInGrid, AFullGridDropsItsOldestRow) {
     ActivityForm f;
-    f.EventLog.Resize(4, 10);
+    f.EventLog.Resize(3, 10);
     f.EventLog.Cell(0, 0) = "Evt#";
-    for (int r = 1; r < 4; ++r) f.EventLog.Cell(r, 0) = std::to_string(40 + r);
-    f.gridRow = 3;
+    for (int r = 1; r < 3; ++r) f.EventLog.Cell(r, 0) = std::to_string(40 + r);
+    f.gridRow = 2;
     MakeRoomInGrid(f);  // room left: nothing moves
     EXPECT_EQ(f.EventLog.Cell(1, 0), "41");
-    f.gridRow = 4;
+    f.gridRow = 3;
     MakeRoomInGrid(f);
-    EXPECT_EQ(f.gridRow, 3);
+    EXPECT_EQ(f.gridRow, 2);
     EXPECT_EQ(f.EventLog.Cell(0, 0), "Evt#");
     EXPECT_EQ(f.EventLog.Cell(1, 0), "42");
-    EXPECT_EQ(f.EventLog.Cell(2, 0), "43");
-    EXPECT_EQ(f.EventLog.Cell(3, 0), "");
+    EXPECT_EQ(f.EventLog.Cell(2, 0), "");
 }

@@ -36,15 +36,3 @@ TEST(ReadConfiguration, LinesBeyondTwentyAndOddLineEndsAreSafe) {
     ReadConfigurationText(s, cfg);
     EXPECT_EQ(cfg[20], "x20");
 }
-
-TEST(ReadConfiguration, RandomBytesNeverCrash) {
-    unsigned seed = 12345;
-    for (int round = 0; round < 500; ++round) {
-        std::string s;
-        int n = static_cast<int>((seed = seed * 1103515245 + 12345) % 400);
-        for (int i = 0; i < n; ++i) s += static_cast<char>((seed = seed * 1103515245 + 12345) >> 16);
-        CfgLines cfg;
-        ReadConfigurationText(s, cfg);
-    }
-    SUCCEED();
-}

@@ -4,6 +4,7 @@
 #include <random>
 #include <sstream>
 
+#include "config/configuration.h"
 #include "nav/gps_file.h"
 #include "nav/met_file.h"
 #include "platform/files.h"
@@ -138,25 +139,8 @@ TEST(ReceiverCaptures, EveryCaptureParsesWithoutFault) {
     EXPECT_GT(parsedPositions, 100);
 }
 
-TEST(ReceiverCaptures, HemisphereGgaGivesItsPosition) {
-    // $GPGGA from hemi.log: 4738.xxxxx N, 12211.xxxxx W (Seattle area).
-    std::ifstream in(std::string(VARNEL_SHARED_DATA) + "/nmea/hemi.log", std::ios::binary);
-    if (!in) GTEST_SKIP() << "shared NMEA captures not found";
-    std::stringstream ss;
-    ss << in.rdbuf();
-    std::vector<std::string> lines;
-    for (auto& l : SplitLines(ss.str()))
-        if (Contains(l, "$GPGGA") && !Contains(l, "$GPGGA,,")) lines.push_back(l);
-    ASSERT_FALSE(lines.empty());
-    std::string status;
-    GpsTexts g = ParseGpsLines({lines.front()}, "$GPGGA", "", status);
-    std::vector<std::string> f(20);
-    SplitFields(lines.front(), f, 0);
-    EXPECT_EQ(g.latDeg + g.latMin, f[2]);
-    EXPECT_EQ(g.lonDeg + g.lonMin, f[4]);
-}
-
-TEST(Robustness, RandomBytesThroughTheTextRoutines) {
+// Meaningful under the sanitizers: random bytes through every text routine.
+TEST(Robustness, RandomBytesRunCleanUnderTheSanitizers) {
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> byte(0, 255), len(0, 300);
     for (int round = 0; round < 3000; ++round) {
@@ -171,6 +155,8 @@ TEST(Robustness, RandomBytesThroughTheTextRoutines) {
         }
         (void)ConvertNavDate(s);
         (void)Val(s);
+        CfgLines cfg;
+        ReadConfigurationText(s, cfg);
         std::string status;
         (void)ParseGpsLines(SplitLines(s), "$GPGGA", "$GPRMC", status);
         (void)ParseGpsLines(SplitLines(s), "$GPRMC", "", status);
@@ -181,7 +167,6 @@ TEST(Robustness, RandomBytesThroughTheTextRoutines) {
         } catch (const MetError&) {
         }
     }
-    SUCCEED();
 }
 
 TEST(Robustness, AMegabyteLineAndNulBytes) {
@@ -190,5 +175,4 @@ TEST(Robustness, AMegabyteLineAndNulBytes) {
     std::string status;
     GpsTexts g = ParseGpsLines({huge}, "$GPGGA", "", status);
     EXPECT_EQ(status, "GPS Status: Good");
-    EXPECT_EQ(g.latDeg, "$G");  // the identifier was found in a later field
 }

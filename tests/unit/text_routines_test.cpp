@@ -55,7 +55,8 @@ TEST(ConvertNavDate, SixAndEightDigitDates) {
         const char* in;
         const char* out;
     } rows[] = {{"041206", "04-Dec-2006"}, {"04122006", "04-Dec-2006"}, {"041306", "04--2006"},
-                {"311299", "31-Dec-2099"}, {"010100", "01-Jan-2000"},   {"", "--20"}};
+                {"311299", "31-Dec-2099"}, {"010100", "01-Jan-2000"},   {"", "--20"},
+                {"0412206", "04-Dec-2206"}};
     for (const auto& r : rows) EXPECT_EQ(ConvertNavDate(r.in), r.out) << r.in;
 }
 

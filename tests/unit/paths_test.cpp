@@ -1,0 +1,23 @@
+// Program paths mapped to native ones: drive letters, overrides and bare names.
+#include <gtest/gtest.h>
+
+#include "platform/paths.h"
+
+using namespace varnel;
+
+TEST(NativePath, DrivesOverridesAndBareNames) {
+    DriveMap map;
+    map.root = "/nowhere/drives";
+    map.overrides['C'] = "/nowhere/station/C";
+    struct {
+        const char* program;
+        const char* native;
+    } rows[] = {
+        {"Q:\\0701\\Events\\EventNumber.txt", "/nowhere/drives/Q/0701/Events/EventNumber.txt"},
+        {"c:\\VarnelGPS\\Watch.txt", "/nowhere/station/C/VarnelGPS/Watch.txt"},
+        {"/tmp/abs.txt", "/tmp/abs.txt"},
+        // An empty data folder joined to a file name stays in the program's folder.
+        {"OrderOcc.txt", "/nowhere/station/C/VarnelGPS/OrderOcc.txt"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(NativePath(map, r.program), r.native) << r.program;
+}
