@@ -27,49 +27,40 @@ ParsedName ParseName(const std::string& name) {
 }
 
 namespace {
-
 template <typename T, size_t N>
-std::optional<ControlRef> At(std::array<T, N>& arr, int i) {
-    if (i < 0 || static_cast<size_t>(i) >= N) return std::nullopt;
-    return ControlRef(&arr[static_cast<size_t>(i)]);
+std::optional<ControlRef> Ref(std::array<T, N>& arr, const ParsedName& n) {
+    if (n.index < 0 || static_cast<size_t>(n.index) >= N) return std::nullopt;
+    return ControlRef(&arr[static_cast<size_t>(n.index)]);
 }
-
-std::optional<ControlRef> GridRef(Grid& g, const ParsedName& n) {
+template <typename T>
+std::optional<ControlRef> Ref(T& c, const ParsedName&) {
+    return ControlRef(&c);
+}
+std::optional<ControlRef> Ref(Grid& g, const ParsedName& n) {
     if (n.index < 0) return ControlRef(&g);
     int col = n.index2 < 0 ? 0 : n.index2;
     if (n.index >= g.rows || col >= g.cols) return std::nullopt;
     return ControlRef(CellRef{&g, n.index, col});
 }
 
+// A control of the form F named as its member.
+#define VARNEL_CONTROL(form, member) \
+    if (n.base == #member) return Ref(form.member, n);
+
 std::optional<ControlRef> Main(ActivityForm& f, const ParsedName& n) {
-    const std::string& b = n.base;
-    if (b == "Command1") return At(f.Command1, n.index);
-    if (b == "Text1") return At(f.Text1, n.index);
-    if (b == "Combo1") return ControlRef(&f.Combo1);
-    if (b == "Combo2") return ControlRef(&f.Combo2);
-    if (b == "Combo3") return ControlRef(&f.Combo3);
-    if (b == "Combo4") return ControlRef(&f.Combo4);
-    if (b == "txtComments") return ControlRef(&f.txtComments);
-    if (b == "Frame4") return ControlRef(&f.Frame4);
-    if (b == "Frame5") return ControlRef(&f.Frame5);
-    if (b == "Frame6") return ControlRef(&f.Frame6);
-    if (b == "Option5") return At(f.Option5, n.index);
-    if (b == "Option3") return At(f.Option3, n.index);
-    if (b == "Option4") return At(f.Option4, n.index);
-    if (b == "Option1") return At(f.Option1, n.index);
-    if (b == "Check1") return At(f.Check1, n.index);
-    if (b == "frmSelectEvent") return ControlRef(&f.frmSelectEvent);
-    if (b == "frmSelectMulti") return ControlRef(&f.frmSelectMulti);
-    if (b == "EventLog") return GridRef(f.EventLog, n);
-    if (b == "Text2") return ControlRef(&f.Text2);
-    if (b == "Timer1") return ControlRef(&f.Timer1);
-    if (b == "Label1") return At(f.Label1, n.index);
-    if (b == "StatusBar1") {
+    VARNEL_CONTROL(f, Command1)
+    VARNEL_CONTROL(f, Text1)
+    VARNEL_CONTROL(f, Combo1) VARNEL_CONTROL(f, Combo2) VARNEL_CONTROL(f, Combo3) VARNEL_CONTROL(f, Combo4)
+        VARNEL_CONTROL(f, txtComments) VARNEL_CONTROL(f, Frame4) VARNEL_CONTROL(f, Frame5) VARNEL_CONTROL(f, Frame6)
+            VARNEL_CONTROL(f, Option5) VARNEL_CONTROL(f, Option3) VARNEL_CONTROL(f, Option4) VARNEL_CONTROL(f, Option1)
+                VARNEL_CONTROL(f, Check1) VARNEL_CONTROL(f, frmSelectEvent) VARNEL_CONTROL(f, frmSelectMulti)
+                    VARNEL_CONTROL(f, EventLog) VARNEL_CONTROL(f, Text2) VARNEL_CONTROL(f, Timer1)
+                        VARNEL_CONTROL(f, Label1) if (n.base == "StatusBar1") {
         if (n.index < 1 || n.index > 6) return std::nullopt;
         return ControlRef(PanelRef{&f.StatusBar1, n.index});
     }
     for (auto& e : f.MenuTree())
-        if (b == e.name) return ControlRef(e.item);
+        if (n.base == e.name) return ControlRef(e.item);
     return std::nullopt;
 }
 
@@ -77,38 +68,20 @@ std::optional<ControlRef> Main(ActivityForm& f, const ParsedName& n) {
 
 std::optional<ControlRef> FindControl(Workstation& w, const ParsedName& n) {
     if (n.window.empty() || n.window == "frmActivity") return Main(w.frmActivity, n);
-    const std::string& b = n.base;
     if (n.window == "frmCommCheck") {
         auto& c = w.frmCommCheck;
-        if (b == "Text2") return At(c.Text2, n.index);
-        if (b == "Text1") return ControlRef(&c.Text1);
-        if (b == "Text3") return ControlRef(&c.Text3);
-        if (b == "Option1") return At(c.Option1, n.index);
-        if (b == "Option2") return At(c.Option2, n.index);
-        if (b == "Option3") return At(c.Option3, n.index);
-        if (b == "Option4") return At(c.Option4, n.index);
-        if (b == "Option5") return At(c.Option5, n.index);
-        if (b == "btnGo") return ControlRef(&c.btnGo);
-        if (b == "Command1") return ControlRef(&c.Command1);
-        if (b == "Command2") return ControlRef(&c.Command2);
-        if (b == "txtDisplay") return ControlRef(&c.txtDisplay);
-        if (b == "Timer1") return ControlRef(&c.Timer1);
-        if (b == "Frame1") return ControlRef(&c.Frame1);
-        return std::nullopt;
-    }
-    if (n.window == "FrmEditCFG") {
+        VARNEL_CONTROL(c, Text1)
+        VARNEL_CONTROL(c, Text2)
+        VARNEL_CONTROL(c, Text3) VARNEL_CONTROL(c, Option1) VARNEL_CONTROL(c, Option2) VARNEL_CONTROL(c, Option3)
+            VARNEL_CONTROL(c, Option4) VARNEL_CONTROL(c, Option5) VARNEL_CONTROL(c, btnGo) VARNEL_CONTROL(c, Command1)
+                VARNEL_CONTROL(c, Command2) VARNEL_CONTROL(c, txtDisplay) VARNEL_CONTROL(c, Timer1)
+                    VARNEL_CONTROL(c, Frame1)
+    } else if (n.window == "FrmEditCFG") {
         auto& e = w.FrmEditCFG;
-        if (b == "Text1") return At(e.Text1, n.index);
-        if (b == "Combo1") return At(e.Combo1, n.index);
-        if (b == "Label1") return At(e.Label1, n.index);
-        if (b == "Command1") return At(e.Command1, n.index);
-        return std::nullopt;
-    }
-    if (n.window == "frmEventEdit") {
+        VARNEL_CONTROL(e, Text1) VARNEL_CONTROL(e, Combo1) VARNEL_CONTROL(e, Label1) VARNEL_CONTROL(e, Command1)
+    } else if (n.window == "frmEventEdit") {
         auto& e = w.frmEventEdit;
-        if (b == "EventList") return GridRef(e.EventList, n);
-        if (b == "Command1") return At(e.Command1, n.index);
-        return std::nullopt;
+        VARNEL_CONTROL(e, EventList) VARNEL_CONTROL(e, Command1)
     }
     return std::nullopt;
 }
