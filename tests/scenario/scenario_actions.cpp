@@ -27,43 +27,40 @@ OptionFrame FrameOf(const std::string& base) {
     return OptionFrame::DayNight;
 }
 
+std::string Text(const std::string& s) {
+    return s;
+}
+template <typename T>
+std::string Text(T v) requires std::is_integral_v<T> {
+    return std::to_string(v);
+}
+std::string Text(bool v) {
+    return v ? "true" : "false";
+}
+
 }  // namespace
 
 std::string StateValue(Workstation& w, const std::string& name) {
     auto& f = w.frmActivity;
-    auto b = [](bool v) { return std::string(v ? "true" : "false"); };
-    if (name.rfind("CfgLines(", 0) == 0) return w.cfg[std::atoi(name.c_str() + 9)];
-    if (name == "NextEventNumber") return std::to_string(f.NextEventNumber);
-    if (name == "NetworkMode") return b(f.NetworkMode);
-    if (name == "EvNumPath") return f.EvNumPath;
-    if (name == "EventListPath") return f.EventListPath;
-    if (name == "EventRole") return f.EventRole;
-    if (name == "CurrPosFile") return f.CurrPosFile;
-    if (name == "PreloadMode") return f.PreloadMode;
-    if (name == "EventScheme") return f.EventScheme;
-    if (name == "SamplingInterval") return std::to_string(f.SamplingInterval);
-    if (name == "MultiMode") return b(f.MultiMode);
-    if (name == "NavSource") return f.NavSource;
-    if (name == "ManualEventNumber") return b(f.ManualEventNumber);
-    if (name == "RollbackPending") return b(f.RollbackPending);
-    if (name == "EditingRow") return b(f.EditingRow);
-    if (name == "LastEventIndex") return std::to_string(f.LastEventIndex);
-    if (name == "GridRow") return std::to_string(f.gridRow);
-    if (name == "OrdOcc") return f.OrdOcc;
-    if (name == "DecLat") return f.DecLat;
-    if (name == "DecLon") return f.DecLon;
-    if (name == "CalcLine") return f.CalcLine;
-    if (name == "CalcSta") return f.CalcSta;
-    if (name == "StndLine") return f.StndLine;
-    if (name == "StndSta") return f.StndSta;
-    if (name == "EvNumRetries") return std::to_string(f.EvNumRetries);
-    if (name == "LastEventLine") return f.LastEventLine;
-    if (name == "LastEventName") return f.LastEventName;
-    if (name == "LastEventTime") return f.LastEventTime;
-    if (name == "CtdAtDepth") return b(f.CtdAtDepth);
-    if (name == "UdpMalformed") return std::to_string(f.udpMalformed);
-    if (name == "UdpPort") return std::to_string(dynamic_cast<HeadlessHost&>(w.host).udpPort);
-    if (name == "title") return f.caption;
+#define VARNEL_STATE(state, member) \
+    if (name == #state) return Text(f.member);
+    VARNEL_STATE(NextEventNumber, NextEventNumber)
+    VARNEL_STATE(NetworkMode, NetworkMode)
+    VARNEL_STATE(EvNumPath, EvNumPath) VARNEL_STATE(EventListPath, EventListPath) VARNEL_STATE(
+        EventRole, EventRole) VARNEL_STATE(CurrPosFile, CurrPosFile) VARNEL_STATE(PreloadMode, PreloadMode)
+        VARNEL_STATE(EventScheme, EventScheme) VARNEL_STATE(SamplingInterval, SamplingInterval) VARNEL_STATE(
+            MultiMode, MultiMode) VARNEL_STATE(NavSource, NavSource) VARNEL_STATE(ManualEventNumber, ManualEventNumber)
+            VARNEL_STATE(RollbackPending, RollbackPending) VARNEL_STATE(EditingRow, EditingRow) VARNEL_STATE(
+                LastEventIndex, LastEventIndex) VARNEL_STATE(GridRow, gridRow) VARNEL_STATE(OrdOcc, OrdOcc)
+                VARNEL_STATE(DecLat, DecLat) VARNEL_STATE(DecLon, DecLon) VARNEL_STATE(CalcLine, CalcLine)
+                    VARNEL_STATE(CalcSta, CalcSta) VARNEL_STATE(StndLine, StndLine) VARNEL_STATE(StndSta, StndSta)
+                        VARNEL_STATE(EvNumRetries, EvNumRetries) VARNEL_STATE(LastEventLine, LastEventLine)
+                            VARNEL_STATE(LastEventName, LastEventName) VARNEL_STATE(LastEventTime, LastEventTime)
+                                VARNEL_STATE(CtdAtDepth, CtdAtDepth) VARNEL_STATE(UdpMalformed, udpMalformed)
+                                    VARNEL_STATE(title, caption)
+#undef VARNEL_STATE
+                                        if (name.rfind("CfgLines(", 0) == 0) return w.cfg[std::atoi(name.c_str() + 9)];
+    if (name == "UdpPort") return Text(dynamic_cast<HeadlessHost&>(w.host).udpPort);
     if (name == "clock") {
         DateTime t = w.host.Now();
         char buf[32];
