@@ -45,17 +45,18 @@ std::optional<ControlRef> Ref(Grid& g, const ParsedName& n) {
 
 // A control of the form F named as its member.
 #define VARNEL_CONTROL(form, member) \
-    if (n.base == #member) return Ref(form.member, n);
+    if (n.base == #member) return Ref(form.member, n)
 
 std::optional<ControlRef> Main(ActivityForm& f, const ParsedName& n) {
-    VARNEL_CONTROL(f, Command1)
-    VARNEL_CONTROL(f, Text1)
-    VARNEL_CONTROL(f, Combo1) VARNEL_CONTROL(f, Combo2) VARNEL_CONTROL(f, Combo3) VARNEL_CONTROL(f, Combo4)
-        VARNEL_CONTROL(f, txtComments) VARNEL_CONTROL(f, Frame4) VARNEL_CONTROL(f, Frame5) VARNEL_CONTROL(f, Frame6)
-            VARNEL_CONTROL(f, Option5) VARNEL_CONTROL(f, Option3) VARNEL_CONTROL(f, Option4) VARNEL_CONTROL(f, Option1)
-                VARNEL_CONTROL(f, Check1) VARNEL_CONTROL(f, frmSelectEvent) VARNEL_CONTROL(f, frmSelectMulti)
-                    VARNEL_CONTROL(f, EventLog) VARNEL_CONTROL(f, Text2) VARNEL_CONTROL(f, Timer1)
-                        VARNEL_CONTROL(f, Label1) if (n.base == "StatusBar1") {
+    // clang-format off
+    VARNEL_CONTROL(f, Command1); VARNEL_CONTROL(f, Text1); VARNEL_CONTROL(f, Combo1); VARNEL_CONTROL(f, Combo2);
+    VARNEL_CONTROL(f, Combo3); VARNEL_CONTROL(f, Combo4); VARNEL_CONTROL(f, txtComments); VARNEL_CONTROL(f, Frame4);
+    VARNEL_CONTROL(f, Frame5); VARNEL_CONTROL(f, Frame6); VARNEL_CONTROL(f, Option5); VARNEL_CONTROL(f, Option3);
+    VARNEL_CONTROL(f, Option4); VARNEL_CONTROL(f, Option1); VARNEL_CONTROL(f, Check1); VARNEL_CONTROL(f, frmSelectEvent);
+    VARNEL_CONTROL(f, frmSelectMulti); VARNEL_CONTROL(f, EventLog); VARNEL_CONTROL(f, Text2); VARNEL_CONTROL(f, Timer1);
+    VARNEL_CONTROL(f, Label1);
+    // clang-format on
+    if (n.base == "StatusBar1") {
         if (n.index < 1 || n.index > 6) return std::nullopt;
         return ControlRef(PanelRef{&f.StatusBar1, n.index});
     }
@@ -70,18 +71,22 @@ std::optional<ControlRef> FindControl(Workstation& w, const ParsedName& n) {
     if (n.window.empty() || n.window == "frmActivity") return Main(w.frmActivity, n);
     if (n.window == "frmCommCheck") {
         auto& c = w.frmCommCheck;
-        VARNEL_CONTROL(c, Text1)
-        VARNEL_CONTROL(c, Text2)
-        VARNEL_CONTROL(c, Text3) VARNEL_CONTROL(c, Option1) VARNEL_CONTROL(c, Option2) VARNEL_CONTROL(c, Option3)
-            VARNEL_CONTROL(c, Option4) VARNEL_CONTROL(c, Option5) VARNEL_CONTROL(c, btnGo) VARNEL_CONTROL(c, Command1)
-                VARNEL_CONTROL(c, Command2) VARNEL_CONTROL(c, txtDisplay) VARNEL_CONTROL(c, Timer1)
-                    VARNEL_CONTROL(c, Frame1)
+        // clang-format off
+        VARNEL_CONTROL(c, Text1); VARNEL_CONTROL(c, Text2); VARNEL_CONTROL(c, Text3); VARNEL_CONTROL(c, Option1);
+        VARNEL_CONTROL(c, Option2); VARNEL_CONTROL(c, Option3); VARNEL_CONTROL(c, Option4); VARNEL_CONTROL(c, Option5);
+        VARNEL_CONTROL(c, btnGo); VARNEL_CONTROL(c, Command1); VARNEL_CONTROL(c, Command2); VARNEL_CONTROL(c, txtDisplay);
+        VARNEL_CONTROL(c, Timer1); VARNEL_CONTROL(c, Frame1);
+        // clang-format on
     } else if (n.window == "FrmEditCFG") {
         auto& e = w.FrmEditCFG;
-        VARNEL_CONTROL(e, Text1) VARNEL_CONTROL(e, Combo1) VARNEL_CONTROL(e, Label1) VARNEL_CONTROL(e, Command1)
+        // clang-format off
+        VARNEL_CONTROL(e, Text1); VARNEL_CONTROL(e, Combo1); VARNEL_CONTROL(e, Label1); VARNEL_CONTROL(e, Command1);
+        // clang-format on
     } else if (n.window == "frmEventEdit") {
         auto& e = w.frmEventEdit;
-        VARNEL_CONTROL(e, EventList) VARNEL_CONTROL(e, Command1)
+        // clang-format off
+        VARNEL_CONTROL(e, EventList); VARNEL_CONTROL(e, Command1);
+        // clang-format on
     }
     return std::nullopt;
 }

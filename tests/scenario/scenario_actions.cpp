@@ -43,23 +43,23 @@ std::string Text(bool v) {
 std::string StateValue(Workstation& w, const std::string& name) {
     auto& f = w.frmActivity;
 #define VARNEL_STATE(state, member) \
-    if (name == #state) return Text(f.member);
-    VARNEL_STATE(NextEventNumber, NextEventNumber)
-    VARNEL_STATE(NetworkMode, NetworkMode)
-    VARNEL_STATE(EvNumPath, EvNumPath) VARNEL_STATE(EventListPath, EventListPath) VARNEL_STATE(
-        EventRole, EventRole) VARNEL_STATE(CurrPosFile, CurrPosFile) VARNEL_STATE(PreloadMode, PreloadMode)
-        VARNEL_STATE(EventScheme, EventScheme) VARNEL_STATE(SamplingInterval, SamplingInterval) VARNEL_STATE(
-            MultiMode, MultiMode) VARNEL_STATE(NavSource, NavSource) VARNEL_STATE(ManualEventNumber, ManualEventNumber)
-            VARNEL_STATE(RollbackPending, RollbackPending) VARNEL_STATE(EditingRow, EditingRow) VARNEL_STATE(
-                LastEventIndex, LastEventIndex) VARNEL_STATE(GridRow, gridRow) VARNEL_STATE(OrdOcc, OrdOcc)
-                VARNEL_STATE(DecLat, DecLat) VARNEL_STATE(DecLon, DecLon) VARNEL_STATE(CalcLine, CalcLine)
-                    VARNEL_STATE(CalcSta, CalcSta) VARNEL_STATE(StndLine, StndLine) VARNEL_STATE(StndSta, StndSta)
-                        VARNEL_STATE(EvNumRetries, EvNumRetries) VARNEL_STATE(LastEventLine, LastEventLine)
-                            VARNEL_STATE(LastEventName, LastEventName) VARNEL_STATE(LastEventTime, LastEventTime)
-                                VARNEL_STATE(CtdAtDepth, CtdAtDepth) VARNEL_STATE(UdpMalformed, udpMalformed)
-                                    VARNEL_STATE(title, caption)
+    if (name == #state) return Text(f.member)
+    // clang-format off
+    VARNEL_STATE(NextEventNumber, NextEventNumber); VARNEL_STATE(NetworkMode, NetworkMode);
+    VARNEL_STATE(EvNumPath, EvNumPath); VARNEL_STATE(EventListPath, EventListPath); VARNEL_STATE(EventRole, EventRole);
+    VARNEL_STATE(CurrPosFile, CurrPosFile); VARNEL_STATE(PreloadMode, PreloadMode);
+    VARNEL_STATE(EventScheme, EventScheme); VARNEL_STATE(SamplingInterval, SamplingInterval);
+    VARNEL_STATE(MultiMode, MultiMode); VARNEL_STATE(NavSource, NavSource);
+    VARNEL_STATE(ManualEventNumber, ManualEventNumber); VARNEL_STATE(RollbackPending, RollbackPending);
+    VARNEL_STATE(EditingRow, EditingRow); VARNEL_STATE(LastEventIndex, LastEventIndex); VARNEL_STATE(GridRow, gridRow);
+    VARNEL_STATE(OrdOcc, OrdOcc); VARNEL_STATE(DecLat, DecLat); VARNEL_STATE(DecLon, DecLon);
+    VARNEL_STATE(CalcLine, CalcLine); VARNEL_STATE(CalcSta, CalcSta); VARNEL_STATE(StndLine, StndLine);
+    VARNEL_STATE(StndSta, StndSta); VARNEL_STATE(EvNumRetries, EvNumRetries); VARNEL_STATE(LastEventLine, LastEventLine);
+    VARNEL_STATE(LastEventName, LastEventName); VARNEL_STATE(LastEventTime, LastEventTime);
+    VARNEL_STATE(CtdAtDepth, CtdAtDepth); VARNEL_STATE(UdpMalformed, udpMalformed); VARNEL_STATE(title, caption);
+    // clang-format on
 #undef VARNEL_STATE
-                                        if (name.rfind("CfgLines(", 0) == 0) return w.cfg[std::atoi(name.c_str() + 9)];
+    if (name.rfind("CfgLines(", 0) == 0) return w.cfg[std::atoi(name.c_str() + 9)];
     if (name == "UdpPort") return Text(dynamic_cast<HeadlessHost&>(w.host).udpPort);
     if (name == "clock") {
         DateTime t = w.host.Now();
