@@ -6,7 +6,6 @@
 
 #include "app/config_editor.h"
 #include "app/menu_commands.h"
-#include "app/startup.h"
 #include "events/event_grid.h"
 #include "events/recording.h"
 #include "lists/comment_options.h"
@@ -44,20 +43,18 @@ std::string StateValue(Workstation& w, const std::string& name) {
     auto& f = w.frmActivity;
 #define VARNEL_STATE(state, member) \
     if (name == #state) return Text(f.member)
+#define VARNEL_SAME(member) VARNEL_STATE(member, member)
     // clang-format off
-    VARNEL_STATE(NextEventNumber, NextEventNumber); VARNEL_STATE(NetworkMode, NetworkMode);
-    VARNEL_STATE(EvNumPath, EvNumPath); VARNEL_STATE(EventListPath, EventListPath); VARNEL_STATE(EventRole, EventRole);
-    VARNEL_STATE(CurrPosFile, CurrPosFile); VARNEL_STATE(PreloadMode, PreloadMode);
-    VARNEL_STATE(EventScheme, EventScheme); VARNEL_STATE(SamplingInterval, SamplingInterval);
-    VARNEL_STATE(MultiMode, MultiMode); VARNEL_STATE(NavSource, NavSource);
-    VARNEL_STATE(ManualEventNumber, ManualEventNumber); VARNEL_STATE(RollbackPending, RollbackPending);
-    VARNEL_STATE(EditingRow, EditingRow); VARNEL_STATE(LastEventIndex, LastEventIndex); VARNEL_STATE(GridRow, gridRow);
-    VARNEL_STATE(OrdOcc, OrdOcc); VARNEL_STATE(DecLat, DecLat); VARNEL_STATE(DecLon, DecLon);
-    VARNEL_STATE(CalcLine, CalcLine); VARNEL_STATE(CalcSta, CalcSta); VARNEL_STATE(StndLine, StndLine);
-    VARNEL_STATE(StndSta, StndSta); VARNEL_STATE(EvNumRetries, EvNumRetries); VARNEL_STATE(LastEventLine, LastEventLine);
-    VARNEL_STATE(LastEventName, LastEventName); VARNEL_STATE(LastEventTime, LastEventTime);
-    VARNEL_STATE(CtdAtDepth, CtdAtDepth); VARNEL_STATE(UdpMalformed, udpMalformed); VARNEL_STATE(title, caption);
+    VARNEL_SAME(NextEventNumber); VARNEL_SAME(NetworkMode); VARNEL_SAME(EvNumPath); VARNEL_SAME(EventListPath);
+    VARNEL_SAME(EventRole); VARNEL_SAME(CurrPosFile); VARNEL_SAME(PreloadMode); VARNEL_SAME(EventScheme);
+    VARNEL_SAME(SamplingInterval); VARNEL_SAME(MultiMode); VARNEL_SAME(NavSource); VARNEL_SAME(ManualEventNumber);
+    VARNEL_SAME(RollbackPending); VARNEL_SAME(EditingRow); VARNEL_SAME(LastEventIndex); VARNEL_SAME(OrdOcc);
+    VARNEL_SAME(DecLat); VARNEL_SAME(DecLon); VARNEL_SAME(CalcLine); VARNEL_SAME(CalcSta); VARNEL_SAME(StndLine);
+    VARNEL_SAME(StndSta); VARNEL_SAME(EvNumRetries); VARNEL_SAME(LastEventLine); VARNEL_SAME(LastEventName);
+    VARNEL_SAME(LastEventTime); VARNEL_SAME(CtdAtDepth);
+    VARNEL_STATE(GridRow, gridRow); VARNEL_STATE(UdpMalformed, udpMalformed); VARNEL_STATE(title, caption);
     // clang-format on
+#undef VARNEL_SAME
 #undef VARNEL_STATE
     if (name.rfind("CfgLines(", 0) == 0) return w.cfg[std::atoi(name.c_str() + 9)];
     if (name == "UdpPort") return Text(dynamic_cast<HeadlessHost&>(w.host).udpPort);
