@@ -92,91 +92,88 @@ std::optional<ControlRef> FindControl(Workstation& w, const ParsedName& n) {
 }
 
 namespace {
+
 std::string Bool(bool b) {
     return b ? "true" : "false";
 }
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
-const Control* AsControl(const ControlRef& c) {
-    return std::visit(
-        Overloaded{[](TextBox* p) -> const Control* { return p; }, [](ComboBox* p) -> const Control* { return p; },
-                   [](Button* p) -> const Control* { return p; }, [](OptionButton* p) -> const Control* { return p; },
-                   [](CheckBox* p) -> const Control* { return p; }, [](Frame* p) -> const Control* { return p; },
-                   [](Label* p) -> const Control* { return p; }, [](Grid* p) -> const Control* { return p; },
-                   [](CellRef r) -> const Control* { return r.grid; },
-                   [](PanelRef r) -> const Control* { return r.bar; }, [](auto*) -> const Control* { return nullptr; }},
-        c);
+// The fields a property can name, from whichever control model holds them.
+template <typename T>
+std::optional<std::string> Field(const T& c, const std::string& prop) {
+    if constexpr (requires { c.visible; })
+        if (prop == "visible") return Bool(c.visible);
+    if constexpr (requires { c.enabled; })
+        if (prop == "enabled") return Bool(c.enabled);
+    if constexpr (requires { c.caption; })
+        if (prop == "caption") return c.caption;
+    if constexpr (requires { c.interval; })
+        if (prop == "interval") return std::to_string(c.interval);
+    if constexpr (requires { c.locked; })
+        if (prop == "editable") return Bool(!c.locked);
+    if constexpr (requires { c.items; }) {
+        std::string s;
+        for (size_t i = 0; i < c.items.size(); ++i) s += (i ? "|" : "") + c.items[i];
+        if (prop == "items") return s;
+        if (prop == "count") return std::to_string(c.items.size());
+    }
+    if constexpr (requires { c.colWidth; })
+        if (prop == "row") return std::to_string(c.row);
+    if constexpr (std::is_base_of_v<Control, T>) {
+        const Control& k = c;
+        if (prop == "tooltip") return k.tooltip;
+        for (auto [name, v] : {std::pair{"width", k.width}, {"height", k.height}, {"top", k.top}, {"left", k.left}})
+            if (prop == name) return std::to_string(v);
+    }
+    return std::nullopt;
 }
+
 }  // namespace
 
 std::string MainValue(const ControlRef& c) {
-    return std::visit(Overloaded{[](TextBox* p) { return p->text; }, [](ComboBox* p) { return p->text; },
-                                 [](Button* p) { return p->caption; }, [](OptionButton* p) { return Bool(p->value); },
-                                 [](CheckBox* p) { return Bool(p->value != 0); }, [](Frame* p) { return p->caption; },
-                                 [](Label* p) { return p->caption; }, [](MenuItem* p) { return Bool(p->checked); },
-                                 [](Grid* p) { return p->Cell(p->row, p->col); },
-                                 [](CellRef r) { return r.grid->Cell(r.row, r.col); },
-                                 [](PanelRef r) { return r.bar->panel[static_cast<size_t>(r.panel)]; },
-                                 [](Timer* t) { return Bool(t->enabled); }},
-                      c);
+    return std::visit(
+        [](auto p) -> std::string {
+            if constexpr (std::is_same_v<decltype(p), CellRef>) {
+                return p.grid->Cell(p.row, p.col);
+            } else if constexpr (std::is_same_v<decltype(p), PanelRef>) {
+                return p.bar->panel[static_cast<size_t>(p.panel)];
+            } else if constexpr (requires { p->value; }) {
+                return Bool(p->value != 0);
+            } else if constexpr (requires { p->text; }) {
+                return p->text;
+            } else if constexpr (requires { p->checked; }) {
+                return Bool(p->checked);
+            } else if constexpr (requires { p->caption; }) {
+                return p->caption;
+            } else if constexpr (requires { p->cells; }) {
+                return p->Cell(p->row, p->col);
+            } else {
+                return Bool(p->enabled);
+            }
+        },
+        c);
 }
 
 std::optional<std::string> Property(const ControlRef& c, const std::string& prop, int arg) {
-    if (auto* m = std::get_if<MenuItem*>(&c)) {
-        if (prop == "caption") return (*m)->caption;
-        if (prop == "checked") return Bool((*m)->checked);
-        if (prop == "enabled") return Bool((*m)->enabled);
-        if (prop == "visible") return Bool((*m)->visible);
-        return std::nullopt;
-    }
-    if (auto* t = std::get_if<Timer*>(&c)) {
-        if (prop == "interval") return std::to_string((*t)->interval);
-        if (prop == "enabled") return Bool((*t)->enabled);
-        return std::nullopt;
-    }
     if (auto* p = std::get_if<PanelRef>(&c)) {
-        if (prop == "text" || prop == "caption") return p->bar->panel[static_cast<size_t>(p->panel)];
         if (prop == "tooltip") return p->bar->panelTooltip[static_cast<size_t>(p->panel)];
+        if (prop == "text" || prop == "caption") return MainValue(c);
+        return std::nullopt;
     }
-    const Control* ctl = AsControl(c);
-    if (prop == "caption") {
-        if (auto* o = std::get_if<OptionButton*>(&c)) return (*o)->caption;
-        if (auto* k = std::get_if<CheckBox*>(&c)) return (*k)->caption;
-        return MainValue(c);
-    }
+    if (auto* cell = std::get_if<CellRef>(&c)) return Property(ControlRef(cell->grid), prop, arg);
     if (prop == "text" || prop == "value" || prop == "checked") return MainValue(c);
-    if (!ctl) return std::nullopt;
-    if (prop == "visible") return Bool(ctl->visible);
-    if (prop == "enabled") return Bool(ctl->enabled);
-    if (prop == "tooltip") return ctl->tooltip;
-    if (prop == "width") return std::to_string(ctl->width);
-    if (prop == "height") return std::to_string(ctl->height);
-    if (prop == "top") return std::to_string(ctl->top);
-    if (prop == "left") return std::to_string(ctl->left);
-    if (auto* t = std::get_if<TextBox*>(&c); t && prop == "editable") return Bool(!(*t)->locked);
-    if (auto* cb = std::get_if<ComboBox*>(&c)) {
-        if (prop == "items") {
-            std::string s;
-            for (size_t i = 0; i < (*cb)->items.size(); ++i) s += (i ? "|" : "") + (*cb)->items[i];
-            return s;
-        }
-        if (prop == "count") return std::to_string((*cb)->items.size());
-    }
-    const Grid* g = nullptr;
-    if (auto* gp = std::get_if<Grid*>(&c)) g = *gp;
-    if (auto* cr = std::get_if<CellRef>(&c)) g = cr->grid;
-    if (g) {
-        if (prop == "row") return std::to_string(g->row);
-        if (prop == "colwidth" && arg >= 0 && static_cast<size_t>(arg) < g->colWidth.size())
-            return std::to_string(g->colWidth[static_cast<size_t>(arg)]);
-        if (prop == "rows" || prop == "count") return std::to_string(g->rows);
-    }
-    return std::nullopt;
+    if (auto* g = std::get_if<Grid*>(&c);
+        g && prop == "colwidth" && arg >= 0 && static_cast<size_t>(arg) < (*g)->colWidth.size())
+        return std::to_string((*g)->colWidth[static_cast<size_t>(arg)]);
+    auto v = std::visit(
+        [&](auto p) -> std::optional<std::string> {
+            if constexpr (std::is_pointer_v<decltype(p)>)
+                return Field(*p, prop);
+            else
+                return std::nullopt;
+        },
+        c);
+    if (!v && prop == "caption") return MainValue(c);
+    return v;
 }
 
 }  // namespace varnel::scenario

@@ -102,6 +102,7 @@ std::string CheckValue(Workstation& w, const std::string& name) {
     if (auto wi = windows.find(base); wi != windows.end() && !prop.empty()) {
         if (prop == "caption") return wi->second;
         if (prop == "width") return std::to_string(w.frmActivity.widthTwips);
+        if (prop == "visible") return Text(WindowVisible(w, base));
         throw Failure("unknown window property " + prop);
     }
     auto c = Control(w, base);

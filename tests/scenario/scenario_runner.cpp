@@ -344,9 +344,6 @@ private:
         } else if (what == "program") {
             Need(3);
             Compare("program", w.ended ? "ended" : "running", tok_[2]);
-        } else if (what == "window") {
-            Need(4);
-            Compare("window " + tok_[2], WindowVisible(w, tok_[2]) ? "visible" : "hidden", tok_[3]);
         } else if (what == "file") {
             Need(3);
             ExpectFile();
@@ -375,16 +372,19 @@ private:
                         i < block.size() ? block[i] : "<none>");
         } else if (tok_[3] == "missing" || tok_[3] == "exists") {
             Compare("file " + name, fs::exists(native) ? "exists" : "missing", tok_[3]);
-        } else if (tok_[3] == "lines") {
-            Need(6);
-            Compare("file " + name + " lines", std::to_string(ReadFileLines(native).size()), tok_[5]);
-        } else if (tok_[3] == "line") {
-            Need(7);
-            auto got = ReadFileLines(native);
-            size_t n = static_cast<size_t>(std::atoi(tok_[4].c_str()));
-            Compare("file " + name + " line " + tok_[4], n >= 1 && n <= got.size() ? got[n - 1] : "<none>", tok_[6]);
         } else {
-            throw Failure("unknown file check " + tok_[3]);
+            // One or more of: lines = N, line N = "TEXT".
+            auto got = ReadFileLines(native);
+            for (size_t i = 3; i < tok_.size(); i += tok_[i] == "lines" ? 3 : 4) {
+                if (tok_[i] == "lines" && i + 2 < tok_.size()) {
+                    Compare("file " + name + " lines", std::to_string(got.size()), tok_[i + 2]);
+                    continue;
+                }
+                if (tok_[i] != "line" || i + 3 >= tok_.size()) throw Failure("unknown file check " + tok_[i]);
+                size_t n = static_cast<size_t>(std::atoi(tok_[i + 1].c_str()));
+                Compare("file " + name + " line " + tok_[i + 1], n >= 1 && n <= got.size() ? got[n - 1] : "<none>",
+                        tok_[i + 3]);
+            }
         }
     }
 
