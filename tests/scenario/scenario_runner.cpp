@@ -289,9 +289,12 @@ private:
             h.picks.push_back(tok_[1] == "none" ? std::nullopt : std::optional<std::string>(tok_[1]));
         } else if (cmd == "start") {
             // Loads the main window afresh (the configuration table lives on), then
-            // checks the start-up messages named on the line.
+            // checks the start-up messages named on the line; `network` names the
+            // announcement of network mode.
             w.frmActivity = ActivityForm();
             Activity_Form_Load(w);
+            for (auto& t : tok_)
+                if (t == "network") t = "Auto/Network Mode Enabled - Press Start to load Current Position.";
             ExpectMessages(1);
         } else if (cmd == "record") {
             Need(2);

@@ -20,4 +20,8 @@ TEST(NativePath, DrivesOverridesAndBareNames) {
         {"OrderOcc.txt", "/nowhere/station/C/VarnelGPS/OrderOcc.txt"},
     };
     for (const auto& r : rows) EXPECT_EQ(NativePath(map, r.program), r.native) << r.program;
+    // Back again: paths under a drive read as drive paths, others stay as they are.
+    EXPECT_EQ(ProgramPath(map, "/nowhere/drives/Q/0701/Events"), "Q:\\0701\\Events");
+    EXPECT_EQ(ProgramPath(map, "/nowhere/station/C/VarnelGPS/a.txt"), "C:\\VarnelGPS\\a.txt");
+    EXPECT_EQ(ProgramPath(map, "/somewhere/else/entirely/x.txt"), "/somewhere/else/entirely/x.txt");
 }

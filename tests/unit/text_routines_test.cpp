@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless_host.h"
+#include "platform/strings.h"
 #include "text/julian.h"
 #include "text/nav_date.h"
 #include "text/pad_text.h"
@@ -48,6 +49,12 @@ TEST(PadText, PadsOnlyWithKnownSideAndFill) {
         PadText(t, r.width, r.side, r.fill);
         EXPECT_EQ(t, r.expect) << r.text << " " << r.side << " " << r.fill;
     }
+}
+
+TEST(Mid, CountsFromOneUpToTheLastCharacter) {
+    EXPECT_EQ(Mid("abc", 3, 2), "c");
+    EXPECT_EQ(Mid("abc", 4, 1), "");
+    EXPECT_EQ(Mid("abc", 0, 1), "");
 }
 
 TEST(ConvertNavDate, SixAndEightDigitDates) {
