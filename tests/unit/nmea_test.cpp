@@ -99,7 +99,7 @@ TEST(MetItems, QuotesLineBreaksAndTags) {
     EXPECT_EQ(la, 4);
     EXPECT_EQ(lo, 6);
     ParseMetItems("1,2,\r\n3\n", items, la, lo);
-    EXPECT_EQ(la, 4);  // remembered between reads
+    EXPECT_EQ(la, 4);         // remembered between reads
     EXPECT_EQ(items[2], "");  // the comma before the line break ends an empty item
     EXPECT_EQ(items[3], "3");
 }
