@@ -6,6 +6,7 @@
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
+#include "events/pending_events.h"
 #include "lists/comment_options.h"
 #include "lists/event_editor.h"
 #include "lists/line_station_boxes.h"
@@ -265,6 +266,7 @@ void StartUpSteps(Workstation& w) {
 void Activity_Form_Load(Workstation& w) {
     try {
         StartUpSteps(w);
+        SendWaitingEvents(w);  // events a previous run could not send
     } catch (const std::exception& e) {
         w.frmActivity.visible = true;
         w.Msg(std::string("Start-up could not finish: ") + e.what() +

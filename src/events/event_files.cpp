@@ -1,8 +1,10 @@
 #include "events/event_files.h"
 
 #include "events/event_number.h"
+#include "events/pending_events.h"
 #include "platform/datetime.h"
 #include "platform/numbers.h"
+#include "platform/shared_file_lock.h"
 #include "platform/strings.h"
 
 namespace varnel {
@@ -111,14 +113,58 @@ void AppendWithHeader(FileSystem& fs, const std::string& path, const char* heade
 
 }  // namespace
 
+namespace {
+
+// The shared lines of the event on screen, as the shared files will hold them.
+PendingEvent SharedLines(Workstation& w, const DateTime& clock) {
+    auto& f = w.frmActivity;
+    const std::string data = f.dataFolder;
+    const std::string cruise = f.Text1[0].text;
+    const std::string shown = EventRecord(f, clock, f.Text1[3].text, f.Text1[4].text);
+    PendingEvent e;
+    e.localOperation = !f.NetworkMode;
+    e.number = f.Text1[5].text;
+    e.localLog = f.homeFolder + cruise + "Events.csv";
+    e.localLine = EventRecord(f, clock, f.DecLat, f.DecLon) + NavSuffix(f);
+    e.sharedLog = data + cruise + "Events.csv";
+    e.sharedLine = shown + NavSuffix(f);
+    e.roleLog = data + cruise + f.EventRole + ".csv";
+    e.roleLine = shown;
+    if (f.menu.mnuhtml.checked) {
+        e.html = data + cruise + "Events.htm";
+        e.htmlRow = HtmlRow(f, clock);
+        e.project = w.cfg[1];
+        e.cruise = cruise;
+    }
+    return e;
+}
+
+}  // namespace
+
 void SaveEventLocal(Workstation& w) {
     auto& f = w.frmActivity;
+    f.eventJournaled = false;
     if (!SavingAllowed(f)) return;
     const std::string home = f.homeFolder;
     const std::string cruise = f.Text1[0].text;
     DateTime clock = w.host.Now();
     std::string full = EventRecord(f, clock, f.DecLat, f.DecLon);
     std::string shown = EventRecord(f, clock, f.Text1[3].text, f.Text1[4].text);
+    // The event goes into the journal first, so that its shared lines are sent later
+    // if the shared writes do not all complete (events entered by hand with Auto-Fill
+    // off stay on this station, as they always have).
+    if (!f.NetworkMode || f.menu.mnuAuto.checked) {
+        const std::string journal = PendingJournalPath(f);
+        try {
+            AddPendingEvent(w.files(), journal, SharedLines(w, clock));
+            f.eventJournaled = true;
+            if (!f.NetworkMode) ShowWaitingEvents(w, ReadPendingEvents(w.files(), journal).size());
+        } catch (const FileError& e) {
+            w.Msg("Unable to write " + journal + " (" + e.what() + "). Event " + f.Text1[5].text +
+                      " is saved, but if the shared folder cannot take it now it will not be sent there later.",
+                  Icon::Exclamation);
+        }
+    }
     auto attempt = [&](const std::string& path, auto&& write) {
         try {
             write();
@@ -143,30 +189,45 @@ void SaveEventLocal(Workstation& w) {
 void SaveEventNetwork(Workstation& w) {
     auto& f = w.frmActivity;
     if (!SavingAllowed(f) || !f.menu.mnuAuto.checked) return;
+    auto& fs = w.files();
+    const std::string journal = PendingJournalPath(f);
     const std::string data = f.dataFolder;
     const std::string cruise = f.Text1[0].text;
-    DateTime clock = w.host.Now();
-    std::string shown = EventRecord(f, clock, f.Text1[3].text, f.Text1[4].text);
-    std::string suffix = NavSuffix(f);
+    PendingEvent e = SharedLines(w, w.host.Now());
+    if (f.eventJournaled) {
+        try {
+            auto entries = ReadPendingEvents(fs, journal);
+            if (!entries.empty()) e = entries.back();
+        } catch (const FileError&) {
+            f.eventJournaled = false;
+        }
+    }
     try {
-        if (f.menu.mnuhtml.checked)
-            AppendHtmlRow(w.files(), data + cruise + "Events.htm", HtmlRow(f, clock), w.cfg[1], cruise);
-        w.files().AppendLines(data + cruise + "Events.csv", {shown + suffix});
-        if (!f.EditingRow) w.files().ReplaceLines(data + cruise + "LastEvent.csv", {shown + suffix});
-        AppendWithHeader(w.files(), data + cruise + f.EventRole + ".csv", kRoleHeader, shown, false);
+        // Events that wait go first, so that the shared logs stay in order.
+        if (f.eventJournaled && !SendWaitingEvents(w, true)) throw FileError("events are waiting");
+        if (!e.html.empty()) AppendHtmlRow(fs, e.html, e.htmlRow, e.project, e.cruise);
+        fs.AppendLines(e.sharedLog, {e.sharedLine});
+        if (!f.EditingRow) fs.ReplaceLines(data + cruise + "LastEvent.csv", {e.sharedLine});
+        AppendWithHeader(fs, e.roleLog, kRoleHeader, e.roleLine, false);
+        if (f.eventJournaled) DropPendingEvents(fs, journal, 1);
+        f.eventJournaled = false;
         for (size_t i = 1; i <= 200; ++i) f.metItems[i].clear();
         const std::string ev = f.Combo1.text;
         const std::string ctd = data + CtdPrefix(cruise) + "CTDATDEPTH.csv";
         if (Contains(ev, "CTD AT DEPTH")) {
-            w.files().ReplaceLines(ctd, {shown});
+            fs.ReplaceLines(ctd, {e.roleLine});
             f.CtdAtDepth = true;
         } else if (Contains(ev, "CTD RECOVERED") && f.CtdAtDepth) {
             f.CtdAtDepth = false;
         } else if (Contains(ev, "CTD DEPLOYED") && !f.CtdAtDepth) {
-            w.files().ReplaceLines(ctd, {shown});
+            fs.ReplaceLines(ctd, {e.roleLine});
         }
     } catch (const FileError&) {
         w.Msg("Unable to write to Network Drive!  Saved locally (" + f.homeFolder + cruise + "Events.csv)");
+        try {
+            ShowWaitingEvents(w, ReadPendingEvents(fs, journal).size());
+        } catch (const FileError&) {
+        }
     }
 }
 
@@ -200,6 +261,7 @@ void NextOrderOcc(Workstation& w, std::string& result) {
             result = "-99";
             return;
         }
+        SharedFileLock lock(w.host, path, ShowLockWait(f, path));
         auto lines = w.files().ReadLines(path);
         result = NumText(Val(lines.empty() ? "" : lines.front()) + 1);
         w.files().ReplaceLines(path, {result});

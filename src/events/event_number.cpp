@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/numbers.h"
+#include "platform/shared_file_lock.h"
 #include "platform/strings.h"
 #include "text/julian.h"
 
@@ -23,6 +24,12 @@ std::optional<double> ReadEventNumberFile(FileSystem& fs, const std::string& pat
 
 void WriteEventNumberFile(FileSystem& fs, const std::string& path, const std::string& text) {
     fs.ReplaceLines(path, {text});
+}
+
+std::function<void(const std::string&)> ShowLockWait(ActivityForm& f, const std::string& path) {
+    return [&f, path](const std::string& holder) {
+        f.StatusBar1.panel[1] = "Waiting for " + path + ": in use by " + holder + "...";
+    };
 }
 
 bool IsJulian(const ActivityForm& f) {
@@ -117,6 +124,7 @@ DrawResult DrawEventNumber(Workstation& w) {
     int failures = 0;
     for (;;) {
         try {
+            SharedFileLock lock(w.host, f.EvNumPath, ShowLockWait(f, f.EvNumPath));
             TakeNumberFromFile(w, 1);
             f.StatusBar1.panel[1] = "Reading Event Number file..." + std::string(f.NextEventNumber >= 0 ? " " : "") +
                                     IntText(f.NextEventNumber);

@@ -89,6 +89,12 @@ struct ActivityForm {
     long udpMalformed = 0;
 
     std::string lineFileChoice;  // the file last chosen in "Edit Line or Sta Files"
+
+    // Events waiting for the shared folder
+    bool waitingReported = false;     // the status bar has shown events waiting
+    size_t waitingSent = 0;           // sent since then
+    bool collisionsReported = false;  // numbers of local operation already in the shared log
+    bool eventJournaled = false;      // the event being saved is the journal's newest entry
 };
 
 }  // namespace varnel

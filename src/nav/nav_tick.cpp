@@ -6,6 +6,7 @@
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
+#include "events/pending_events.h"
 #include "events/recording.h"
 #include "grid/grid_conversion.h"
 #include "grid/standard_stations.h"
@@ -198,6 +199,7 @@ void Timer1_Timer(Workstation& w) {
     }
     double rate = Val(w.cfg[9]);
     f.Timer1.interval = rate > 0 ? static_cast<int>(std::min(RoundHalfEven(rate), 2.0e9)) : 20000;
+    SendWaitingEvents(w);
     float lat = 0, lon = 0;
     if (f.Command1[0].caption == "Record Event") {
         DateTime now = w.host.Now();

@@ -77,10 +77,11 @@ struct Grid : Control {
     const std::string& Cell(int r, int c) const { return cells.at(static_cast<size_t>(r)).at(static_cast<size_t>(c)); }
 };
 
-// Six panels numbered 1 to 6 (element 0 unused).
+// Six panels numbered 1 to 6 (element 0 unused), and panel 7 after them, shown only
+// while it has something to say (events waiting for the shared folder).
 struct StatusBar : Control {
-    std::array<std::string, 7> panel{};
-    std::array<std::string, 7> panelTooltip{};
+    std::array<std::string, 8> panel{};
+    std::array<std::string, 8> panelTooltip{};
 };
 
 }  // namespace varnel

@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -61,7 +62,7 @@ void WriteAllFd(int fd, const std::string& data, std::string_view path) {
 }  // namespace
 
 void FileSystem::InjectFault(std::string_view path, FaultKind kind, int count) {
-    faults_[Native(path)][kind] += count;
+    faults_[Native(path)][kind] = count;
 }
 
 void FileSystem::CheckFault(std::string_view path, FaultKind kind) {
@@ -130,6 +131,10 @@ void FileSystem::AppendLines(std::string_view path, const std::vector<std::strin
 }
 
 void FileSystem::ReplaceLines(std::string_view path, const std::vector<std::string>& lines) {
+    ReplaceText(path, Joined(lines));
+}
+
+void FileSystem::ReplaceText(std::string_view path, const std::string& text) {
     CheckFault(path, FaultKind::Open);
     std::string n = Native(path);
     fs::path target(n);
@@ -139,7 +144,7 @@ void FileSystem::ReplaceLines(std::string_view path, const std::vector<std::stri
     if (fd < 0) throw FileError("Unable to create " + std::string(path) + ": " + Reason());
     try {
         CheckFault(path, FaultKind::Write);
-        WriteAllFd(fd, Joined(lines), path);
+        WriteAllFd(fd, text, path);
         ::fsync(fd);
     } catch (...) {
         ::close(fd);
@@ -161,8 +166,52 @@ void FileSystem::CreateFolder(std::string_view path) {
 }
 
 void FileSystem::Remove(std::string_view path) {
+    CheckFault(path, FaultKind::Write);
     std::error_code ec;
     fs::remove(Native(path), ec);
+}
+
+std::string FileSystem::ReadTail(std::string_view path, size_t maxBytes) {
+    CheckFault(path, FaultKind::Open);
+    std::ifstream in(Native(path), std::ios::binary | std::ios::ate);
+    if (!in) throw FileError("Unable to open " + std::string(path) + ": " + Reason());
+    CheckFault(path, FaultKind::Read);
+    auto size = static_cast<size_t>(in.tellg());
+    size_t from = size > maxBytes ? size - maxBytes : 0;
+    std::string out(size - from, '\0');
+    in.seekg(static_cast<std::streamoff>(from));
+    in.read(out.data(), static_cast<std::streamsize>(out.size()));
+    if (in.bad()) throw FileError("Unable to read " + std::string(path));
+    return out;
+}
+
+bool FileSystem::CreateExclusive(std::string_view path, const std::string& text) {
+    CheckFault(path, FaultKind::Open);
+    std::string n = Native(path);
+    int fd = ::open(n.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0) {
+        if (errno == EEXIST) return false;
+        throw FileError("Unable to create " + std::string(path) + ": " + Reason());
+    }
+    try {
+        WriteAllFd(fd, text, path);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(n.c_str());
+        throw;
+    }
+    ::close(fd);
+    return true;
+}
+
+std::string FileSystem::Stamp(std::string_view path) {
+    std::string n = Native(path);
+    struct stat st {};
+    if (::stat(n.c_str(), &st) != 0) return {};
+    std::ifstream in(n, std::ios::binary);
+    std::ostringstream ss;
+    ss << st.st_mtim.tv_sec << "." << st.st_mtim.tv_nsec << ":" << in.rdbuf();
+    return ss.str();
 }
 
 }  // namespace varnel

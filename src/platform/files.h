@@ -40,6 +40,17 @@ public:
     // Replace the file so that a reader never sees it half-written: a temporary file
     // in the same folder, flushed, then renamed over the old one.
     void ReplaceLines(std::string_view path, const std::vector<std::string>& lines);
+    // The same with the file's bytes as they are.
+    void ReplaceText(std::string_view path, const std::string& text);
+    // The last `maxBytes` bytes of the file (all of it when smaller).
+    std::string ReadTail(std::string_view path, size_t maxBytes);
+    // Creates the file with `text` only if it does not exist yet (one atomic step, also
+    // on a network share); false when it exists. Other failures throw FileError.
+    bool CreateExclusive(std::string_view path, const std::string& text);
+    // What identifies this version of the file (its bytes and modification time);
+    // empty when there is no file.
+    std::string Stamp(std::string_view path);
+    // Removes the file; a missing file is no error, a simulated write fault is.
     void Remove(std::string_view path);
     // Creates the folder and any missing folders above it.
     void CreateFolder(std::string_view path);

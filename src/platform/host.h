@@ -29,6 +29,8 @@ public:
     // Blocks for ms milliseconds: the window stays painted, takes no input, runs no tick.
     virtual void Pause(int ms) = 0;
     virtual DateTime Now() = 0;
+    // Milliseconds on a clock that only moves forward (for waits measured by this station).
+    virtual long long ElapsedMs();
     virtual std::optional<std::string> OpenFileDialog(const std::string& initialFolder) = 0;
     virtual std::optional<std::string> SaveFileDialog(const std::string& initialFolder) = 0;
     // "notepad PATH": starts the system's plain-text editor on the file.

@@ -57,7 +57,7 @@ std::optional<ControlRef> Main(ActivityForm& f, const ParsedName& n) {
     VARNEL_CONTROL(f, Label1);
     // clang-format on
     if (n.base == "StatusBar1") {
-        if (n.index < 1 || n.index > 6) return std::nullopt;
+        if (n.index < 1 || n.index > 7) return std::nullopt;
         return ControlRef(PanelRef{&f.StatusBar1, n.index});
     }
     for (auto& e : f.MenuTree())

@@ -246,14 +246,18 @@ void MainWindow::Build() {
     name(text2_, QStringLiteral("Text2"));
 
     // Status bar with its six panels; 4 and 5 keep the date and the time themselves.
-    const int widths[] = {0, 330, 110, 130, 80, 70, 110};
-    for (int i = 1; i <= 6; ++i) {
+    // Panel 7 shows only while events wait for the shared folder, in a colour that
+    // reads on a dim bridge screen.
+    const int widths[] = {0, 330, 110, 130, 80, 70, 110, 200};
+    for (int i = 1; i <= 7; ++i) {
         panels_[static_cast<size_t>(i)] = new QLabel(this);
         panels_[static_cast<size_t>(i)]->setFrameShape(QFrame::StyledPanel);
         panels_[static_cast<size_t>(i)]->setMinimumWidth(static_cast<int>(widths[i] * scale_));
         name(panels_[static_cast<size_t>(i)], QStringLiteral("StatusBar1(%1)").arg(i));
         statusBar()->addWidget(panels_[static_cast<size_t>(i)], i == 1 ? 1 : 0);
     }
+    panels_[7]->setStyleSheet(QStringLiteral("QLabel { background: #ffd24d; color: black; font-weight: bold; }"));
+    panels_[7]->hide();
     statusBar()->setSizeGripEnabled(false);
     clock_ = new QTimer(this);
     auto showClock = [this] {
@@ -469,11 +473,12 @@ void MainWindow::Refresh() {
     text2_->setText(Q(f.Text2.text));
     text2_->setVisible(f.Text2.visible);
 
-    for (int i = 1; i <= 6; ++i) {
+    for (int i = 1; i <= 7; ++i) {
         if (i == 4 || i == 5) continue;
         panels_[static_cast<size_t>(i)]->setText(Q(f.StatusBar1.panel[static_cast<size_t>(i)]));
     }
-    for (int i = 1; i <= 6; ++i)
+    panels_[7]->setVisible(!f.StatusBar1.panel[7].empty());
+    for (int i = 1; i <= 7; ++i)
         panels_[static_cast<size_t>(i)]->setToolTip(Q(f.StatusBar1.panelTooltip[static_cast<size_t>(i)].empty()
                                                           ? f.StatusBar1.tooltip
                                                           : f.StatusBar1.panelTooltip[static_cast<size_t>(i)]));

@@ -63,7 +63,7 @@ private:
     QTableView* grid_ = nullptr;
     GridModel* gridModel_ = nullptr;
     QLineEdit* text2_ = nullptr;
-    std::array<QLabel*, 7> panels_{};
+    std::array<QLabel*, 8> panels_{};
     std::array<QLabel*, 11> labels_{};
     QTimer* timer1_ = nullptr;
     QTimer* clock_ = nullptr;

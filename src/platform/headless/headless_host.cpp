@@ -52,6 +52,7 @@ std::vector<std::string> HeadlessHost::UdpTake() {
 
 void HeadlessHost::Advance(long long ms) {
     clock_ = AddMilliseconds(clock_, ms, &subMs_);
+    elapsedMs_ += ms;
 }
 
 }  // namespace varnel

@@ -29,6 +29,7 @@ public:
     Answer MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title) override;
     void Pause(int ms) override { Advance(ms); }
     DateTime Now() override { return clock_; }
+    long long ElapsedMs() override { return elapsedMs_; }
     std::optional<std::string> OpenFileDialog(const std::string& folder) override;
     std::optional<std::string> SaveFileDialog(const std::string& folder) override;
     void Launch(const std::string& command) override { launched.push_back(command); }
@@ -70,6 +71,7 @@ public:
 private:
     DateTime clock_{2026, 1, 1, 0, 0, 0};
     long long subMs_ = 0;
+    long long elapsedMs_ = 0;
 };
 
 }  // namespace varnel

@@ -1,0 +1,44 @@
+// Events on their way to the shared folder. Before an event's files are written, its
+// shared lines go into a journal in the home folder (PendingEvents.txt, one line per
+// event, synced); once the shared cruise log, the shared role log and the HTML table
+// hold them, the entry is cleared. Whatever stays in the journal (the shared folder
+// was down, a write failed, the program was killed, the event was recorded in local
+// operation) is sent later, in order and exactly once: each target is checked for the
+// exact line before it is appended, so a send cut short anywhere can simply run again.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "forms/workstation.h"
+
+namespace varnel {
+
+struct PendingEvent {
+    bool localOperation = false;  // recorded with network mode off
+    std::string number;           // the event number as logged
+    std::string localLog, localLine;
+    std::string sharedLog, sharedLine;
+    std::string roleLog, roleLine;
+    std::string html, htmlRow, project, cruise;  // html empty: no table is kept
+};
+
+std::string PendingJournalPath(const ActivityForm& f);
+std::vector<PendingEvent> ReadPendingEvents(FileSystem& fs, const std::string& journal);
+// Adds the event to the journal, synced to disk. Throws FileError.
+void AddPendingEvent(FileSystem& fs, const std::string& journal, const PendingEvent& e);
+// Writes whatever of the event the shared files do not hold yet (no LastEvent.csv,
+// CTD or order-of-occupation files: those announce the present). Throws FileError.
+void SendPendingEvent(FileSystem& fs, const PendingEvent& e);
+// Clears the oldest `count` entries of the journal.
+void DropPendingEvents(FileSystem& fs, const std::string& journal, size_t count);
+
+// Sends the waiting events, oldest first, when the station runs in network mode;
+// stops at the first failure. Shows the count in the status bar while any wait, and
+// one message when all that waited have been sent. True when none is left waiting
+// (in network mode). With keepNewest, the newest entry (the event being saved) is
+// left for the caller.
+bool SendWaitingEvents(Workstation& w, bool keepNewest = false);
+// The status bar's word on waiting events (empty when none).
+void ShowWaitingEvents(Workstation& w, size_t waiting);
+
+}  // namespace varnel

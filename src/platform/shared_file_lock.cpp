@@ -1,0 +1,54 @@
+#include "platform/shared_file_lock.h"
+
+#include <unistd.h>
+
+#include <chrono>
+
+namespace varnel {
+
+long long Host::ElapsedMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::string LockOwnerText() {
+    char host[256] = {};
+    if (::gethostname(host, sizeof host - 1) != 0) host[0] = '\0';
+    return std::string(host[0] ? host : "unknown") + " pid " + std::to_string(::getpid());
+}
+
+SharedFileLock::SharedFileLock(Host& host, std::string sharedPath,
+                               const std::function<void(const std::string&)>& waiting)
+    : host_(host), path_(std::move(sharedPath) + ".lock") {
+    auto& files = host.Files();
+    const long long start = host.ElapsedMs();
+    std::string seen;
+    long long seenSince = start;
+    while (!files.CreateExclusive(path_, LockOwnerText() + "\r\n")) {
+        const long long now = host.ElapsedMs();
+        std::string stamp = files.Stamp(path_);
+        if (stamp.empty()) continue;  // released between the two looks
+        if (stamp != seen) {
+            seen = stamp;
+            seenSince = now;
+        } else if (now - seenSince >= kLockStaleMs) {
+            files.Remove(path_);  // left by a station that is gone: take it over
+            continue;
+        }
+        if (now - start >= 2 * kLockStaleMs) throw FileError("The lock " + path_ + " stays taken by other stations");
+        std::string holder = seen.substr(seen.find(':') + 1);
+        while (!holder.empty() && (holder.back() == '\n' || holder.back() == '\r')) holder.pop_back();
+        if (waiting) waiting(holder);
+        host.Pause(kLockPollMs);
+    }
+}
+
+SharedFileLock::~SharedFileLock() {
+    try {
+        host_.Files().Remove(path_);
+    } catch (const FileError&) {
+        // a lock that cannot be removed now goes stale and is taken over later
+    }
+}
+
+}  // namespace varnel
