@@ -5,7 +5,10 @@
 //   varnelgps-station --drives ROOT --name NAME [--events N] [--interval-ms MS]
 //
 // Pauses of the program last a thousandth of their time, so a 3000 ms pause after
-// each event takes 3 ms; the clock is the real one.
+// each event takes 3 ms; the clock is the real one. The station's own waits (a lock
+// held by another station) run ten times faster than real time, so a lock left by a
+// killed station goes stale after one real second. With --events 0 the station starts,
+// ticks once (sending any events that wait for the shared folder) and ends.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +33,7 @@ public:
         return HeadlessHost::MsgBox(prompt, buttons, icon, title);
     }
     void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::microseconds(ms)); }
+    long long ElapsedMs() override { return 10 * Host::ElapsedMs(); }
     varnel::DateTime Now() override {
         std::time_t t = std::time(nullptr);
         std::tm l{};
@@ -65,6 +69,7 @@ int main(int argc, char** argv) {
     varnel::Workstation w(host);
     varnel::Activity_Form_Load(w);
     varnel::Command1_Click(w, 0);  // Start
+    if (events == 0) varnel::Timer1_Timer(w);
     int recorded = 0;
     for (int i = 0; i < events && !w.ended; ++i) {
         varnel::Timer1_Timer(w);

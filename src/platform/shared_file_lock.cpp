@@ -1,6 +1,10 @@
 #include "platform/shared_file_lock.h"
 
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
 
 #include <chrono>
 
@@ -10,6 +14,19 @@ long long Host::ElapsedMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
+
+namespace {
+
+// A lock taken on this host by a process that no longer runs is stale at once.
+bool HolderIsGone(const std::string& holder) {
+    const std::string mine = LockOwnerText();
+    auto at = holder.rfind(" pid ");
+    if (at == std::string::npos || holder.substr(0, at) != mine.substr(0, mine.rfind(" pid "))) return false;
+    long pid = std::atol(holder.c_str() + at + 5);
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+}  // namespace
 
 std::string LockOwnerText() {
     char host[256] = {};
@@ -28,16 +45,17 @@ SharedFileLock::SharedFileLock(Host& host, std::string sharedPath,
         const long long now = host.ElapsedMs();
         std::string stamp = files.Stamp(path_);
         if (stamp.empty()) continue;  // released between the two looks
+        std::string holder = stamp.substr(stamp.find(':') + 1);
+        while (!holder.empty() && (holder.back() == '\n' || holder.back() == '\r')) holder.pop_back();
         if (stamp != seen) {
             seen = stamp;
             seenSince = now;
-        } else if (now - seenSince >= kLockStaleMs) {
+        }
+        if (now - seenSince >= kLockStaleMs || HolderIsGone(holder)) {
             files.Remove(path_);  // left by a station that is gone: take it over
             continue;
         }
         if (now - start >= 2 * kLockStaleMs) throw FileError("The lock " + path_ + " stays taken by other stations");
-        std::string holder = seen.substr(seen.find(':') + 1);
-        while (!holder.empty() && (holder.back() == '\n' || holder.back() == '\r')) holder.pop_back();
         if (waiting) waiting(holder);
         host.Pause(kLockPollMs);
     }

@@ -3,7 +3,8 @@
 // moment. The lock file is created in one atomic step (also on a network share) and
 // holds who took it: host name and process. A station that finds it waits; a lock file
 // that stays unchanged for the stale time was left by a station that crashed or lost
-// the network, and is taken over. The lock is removed when the guard goes out of scope.
+// the network, and is taken over (at once when it names this host and a process that
+// no longer runs). The lock is removed when the guard goes out of scope.
 #pragma once
 #include <functional>
 #include <string>
