@@ -152,7 +152,8 @@ void BM_Raw_TickFileReads(benchmark::State& s) {
 }
 BENCHMARK(BM_Raw_TickFileReads);
 
-// The file work of one recorded event in network mode with a 3000-row HTML table.
+// The file work of one recorded event in network mode with a 3000-row HTML table: the
+// draw under its lock, the journal entry, the local and the shared files.
 void BM_SaveEvent_Network_Html3000(benchmark::State& s) {
     Bench b;
     std::string html =
@@ -174,13 +175,18 @@ BENCHMARK(BM_SaveEvent_Network_Html3000)->Unit(benchmark::kMillisecond);
 void BM_Raw_SaveEventFileOps(benchmark::State& s) {
     Bench b;
     auto& fs = b.host->Files();
-    std::string html;
-    for (int i = 0; i < 3000; ++i) html += "<TR ALIGN=RIGHT><TD>0701JD</TD><TD>42</TD><TD>93.3</TD></TR>\r\n";
+    std::string html = "<HTML>\r\n";
+    std::string row = HtmlRow(b.w->frmActivity, b.host->Now());
+    for (int i = 0; i < 3000; ++i) html += row + "\r\n";
     Write(b.root / "Q/E/raw.htm", html);
     Write(b.root / "C/VarnelGPS/raw.htm", html);
     std::string line = Record();
     for (auto _ : s) {
-        for (const char* p : {"Q:\\E\\raw.htm", "C:\\VarnelGPS\\raw.htm"}) fs.ReplaceLines(p, fs.ReadLines(p));
+        fs.CreateExclusive("Q:\\E\\raw.lock", "host pid 1\r\n");
+        fs.Remove("Q:\\E\\raw.lock");
+        fs.AppendLines("C:\\VarnelGPS\\rawjournal.txt", {line + line}, true);
+        fs.Remove("C:\\VarnelGPS\\rawjournal.txt");
+        for (const char* p : {"Q:\\E\\raw.htm", "C:\\VarnelGPS\\raw.htm"}) fs.ReplaceText(p, fs.ReadAll(p));
         fs.ReplaceLines("Q:\\E\\EventNumber.txt", {"42"});
         fs.ReplaceLines("C:\\VarnelGPS\\EventNumber.txt", {"42"});
         fs.AppendLines("C:\\VarnelGPS\\raw.csv", {line}, true);

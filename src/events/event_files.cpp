@@ -1,5 +1,8 @@
 #include "events/event_files.h"
 
+#include <cstring>
+#include <optional>
+
 #include "events/event_number.h"
 #include "events/pending_events.h"
 #include "platform/datetime.h"
@@ -70,6 +73,59 @@ std::string CtdPrefix(const std::string& cruise) {
     return cruise.size() > 4 ? Left(Trim(cruise), 4) : cruise;
 }
 
+namespace {
+
+const size_t kHtmlLimit = 3000, kHtmlHead = 8;
+
+// "/TABLE" in any case at position i.
+bool IsTableEnd(const std::string& text, size_t i) {
+    static const char word[] = "/TABLE";
+    if (i + 6 > text.size()) return false;
+    for (size_t k = 1; k < 6; ++k)
+        if ((text[i + k] & ~0x20) != word[k]) return false;  // ASCII letters in either case
+    return true;
+}
+
+// The table with the row added, worked on its bytes: only for a table as this program
+// writes it (CR LF line ends, no blank line, the closing lines at its end); any other
+// table goes the line-by-line way. Past the limit the head and the newest rows stay.
+std::optional<std::string> SpliceHtmlRow(const std::string& text, const std::string& row) {
+    static const std::string tail = "</TABLE>\r\n</BODY>\r\n</HTML>\r\n";
+    if (text.size() < tail.size() || text.compare(text.size() - tail.size(), tail.size(), tail) != 0)
+        return std::nullopt;
+    const size_t body = text.size() - tail.size();  // where the closing lines start
+    const char* data = text.data();
+    std::vector<size_t> starts{0};  // where each line starts
+    for (size_t from = 0; from < body;) {
+        auto* cr = static_cast<const char*>(std::memchr(data + from, '\r', body - from));
+        if (!cr || cr + 1 >= data + text.size() || cr[1] != '\n') return std::nullopt;
+        const size_t end = static_cast<size_t>(cr - data);
+        std::string_view line(data + from, end - from);
+        if (line.find('\n') != line.npos || line.find_first_not_of(" \t") == line.npos) return std::nullopt;
+        for (size_t k = line.find('/'); k != line.npos; k = line.find('/', k + 1))
+            if (IsTableEnd(text, from + k)) return std::nullopt;
+        from = end + 2;
+        starts.push_back(from);
+    }
+    if (starts.back() != body) return std::nullopt;  // the closing lines do not start a line
+    const size_t kept = starts.size() - 1;           // lines before the closing lines
+    std::string out;
+    out.reserve(text.size() + row.size() + 2);
+    if (kept > kHtmlLimit - 1 && kept > kHtmlHead) {
+        out.append(text, 0, starts[kHtmlHead]);
+        out.append(text, starts[kept - (kHtmlLimit - 1 - kHtmlHead)],
+                   body - starts[kept - (kHtmlLimit - 1 - kHtmlHead)]);
+    } else {
+        out.append(text, 0, body);
+    }
+    out += row;
+    out += "\r\n";
+    out += tail;
+    return out;
+}
+
+}  // namespace
+
 void AppendHtmlRow(FileSystem& fs, const std::string& path, const std::string& row, const std::string& project,
                    const std::string& cruise) {
     if (!fs.Exists(path)) {
@@ -82,15 +138,20 @@ void AppendHtmlRow(FileSystem& fs, const std::string& path, const std::string& r
                                row, "</TABLE>", "</BODY>", "</HTML>"});
         return;
     }
+    std::string text = fs.ReadAll(path);
+    if (auto spliced = SpliceHtmlRow(text, row)) {
+        fs.ReplaceText(path, *spliced);
+        return;
+    }
     std::vector<std::string> kept;
-    for (auto& line : fs.ReadLines(path)) {
+    for (auto& line : SplitLines(text)) {
         if (Trim(line).empty()) continue;
         if (Contains(UCase(line), "/TABLE")) break;
         kept.push_back(line);
     }
     // A table that would pass 3000 lines keeps its head and its newest rows; every
     // row stays in the cruise logs.
-    const size_t limit = 3000, head = 8;
+    const size_t limit = kHtmlLimit, head = kHtmlHead;
     if (kept.size() > limit - 1 && kept.size() > head) kept.erase(kept.begin() + head, kept.end() - (limit - 1 - head));
     kept.push_back(row);
     kept.insert(kept.end(), {"</TABLE>", "</BODY>", "</HTML>"});

@@ -63,23 +63,53 @@ TEST(Files, LineEndsAndFaults) {
 
 #include "events/event_files.h"
 
-// A table past 3000 lines keeps its first 8 lines and its newest rows.
+// A table past 3000 lines keeps its first 8 lines and its newest rows, whether it ends
+// as the program writes it or only with "</TABLE>".
 TEST(AppendHtmlRow, ATablePast3000LinesKeepsItsHeadAndNewestRows) {
     fs::path root = fs::temp_directory_path() / ("varnel-html-" + std::to_string(::getpid()));
     fs::create_directories(root / "Q");
     FileSystem files(DriveMap{root.string(), {}});
-    std::vector<std::string> lines;
-    for (int i = 1; i <= 8; ++i) lines.push_back("head " + std::to_string(i));
-    for (int i = 1; i <= 3005; ++i) lines.push_back("row " + std::to_string(i));
-    lines.push_back("</TABLE>");
-    files.WriteLines("Q:\\T.htm", lines);
-    AppendHtmlRow(files, "Q:\\T.htm", "new row", "P", "C");
-    auto got = files.ReadLines("Q:\\T.htm");
+    for (bool whole : {false, true}) {
+        std::vector<std::string> lines;
+        for (int i = 1; i <= 8; ++i) lines.push_back("head " + std::to_string(i));
+        for (int i = 1; i <= 3005; ++i) lines.push_back("row " + std::to_string(i));
+        lines.push_back("</TABLE>");
+        if (whole) lines.insert(lines.end(), {"</BODY>", "</HTML>"});
+        files.WriteLines("Q:\\T.htm", lines);
+        AppendHtmlRow(files, "Q:\\T.htm", "new row", "P", "C");
+        auto got = files.ReadLines("Q:\\T.htm");
+        ASSERT_EQ(got.size(), 3003u);
+        EXPECT_EQ(got[7], "head 8");
+        EXPECT_EQ(got[8], "row 15");
+        EXPECT_EQ(got[2998], "row 3005");
+        EXPECT_EQ(got[2999], "new row");
+        EXPECT_EQ(got[3002], "</HTML>");
+    }
     fs::remove_all(root);
-    ASSERT_EQ(got.size(), 3003u);
-    EXPECT_EQ(got[7], "head 8");
-    EXPECT_EQ(got[8], "row 15");
-    EXPECT_EQ(got[2998], "row 3005");
-    EXPECT_EQ(got[2999], "new row");
-    EXPECT_EQ(got[3002], "</HTML>");
+}
+
+// The row lands before the closing lines whatever shape the table is in: only a table
+// as the program writes it may be worked on as bytes, any other is rebuilt line by line.
+TEST(AppendHtmlRow, TablesOfEveryShapeGetTheRowBeforeTheirEnd) {
+    fs::path root = fs::temp_directory_path() / ("varnel-shapes-" + std::to_string(::getpid()));
+    fs::create_directories(root / "Q");
+    FileSystem files(DriveMap{root.string(), {}});
+    const std::string end = "</TABLE>\r\n</BODY>\r\n</HTML>\r\n";
+    struct {
+        const char* name;
+        std::string before, after;
+    } rows[] = {
+        {"as written", "h\r\nr1\r\n" + end, "h\r\nr1\r\nNEW\r\n" + end},
+        {"a blank line", "h\r\n  \r\nr1\r\n" + end, "h\r\nr1\r\nNEW\r\n" + end},
+        {"LF line ends", "h\nr1\n</TABLE>\n</BODY>\n</HTML>\n", "h\r\nr1\r\nNEW\r\n" + end},
+        {"an early </table>", "h\r\nr1</table>\r\nr2\r\n" + end, "h\r\nNEW\r\n" + end},
+        {"text after the end", "h\r\n" + end + "x\r\n", "h\r\nNEW\r\n" + end},
+    };
+    for (const auto& r : rows) {
+        files.WriteLines("Q:\\T.htm", {});
+        std::ofstream(root / "Q" / "T.htm", std::ios::binary) << r.before;
+        AppendHtmlRow(files, "Q:\\T.htm", "NEW", "P", "C");
+        EXPECT_EQ(files.ReadAll("Q:\\T.htm"), r.after) << r.name;
+    }
+    fs::remove_all(root);
 }
