@@ -24,4 +24,5 @@ TEST(NativePath, DrivesOverridesAndBareNames) {
     EXPECT_EQ(ProgramPath(map, "/nowhere/drives/Q/0701/Events"), "Q:\\0701\\Events");
     EXPECT_EQ(ProgramPath(map, "/nowhere/station/C/VarnelGPS/a.txt"), "C:\\VarnelGPS\\a.txt");
     EXPECT_EQ(ProgramPath(map, "/somewhere/else/entirely/x.txt"), "/somewhere/else/entirely/x.txt");
+    EXPECT_EQ(ProgramPath(map, "/nowhere/drivesXQ/a.txt"), "/nowhere/drivesXQ/a.txt");  // beside the root
 }
