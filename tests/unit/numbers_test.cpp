@@ -18,6 +18,7 @@ TEST(ToInt16, RoundsHalfToEvenAndChecksRange) {
     EXPECT_EQ(ToInt16(27.5), 28);
     EXPECT_EQ(ToInt16(-2.5), -2);
     EXPECT_EQ(ToInt16(32767), 32767);
+    EXPECT_EQ(ToInt16(-32768), -32768);
     EXPECT_THROW(ToInt16(32768), OverflowError);
     EXPECT_THROW(ToInt16(-32769), OverflowError);
 }
