@@ -51,7 +51,7 @@ private slots:
         if (!socat.waitForStarted(5000)) QSKIP("socat is not installed");
         QTRY_VERIFY(QFileInfo::exists(a) && QFileInfo::exists(b));
         qputenv("VARNELGPS_COM1", a.toLocal8Bit());
-        WriteStation(dir.path(), QStringLiteral("GPS"), QStringLiteral("1"));
+        WriteStation(dir.path(), {{11, "GPS"}, {12, "1"}});
         views::StationViews station(Drives(dir.path()));
         AnswerBoxes(QMessageBox::Ok);
         station.Start();
@@ -101,7 +101,7 @@ private slots:
     void datagramsOnTheLoopback() {
         QTemporaryDir dir;
         const int port = 40000 + static_cast<int>(QCoreApplication::applicationPid() % 20000);
-        WriteStation(dir.path(), QStringLiteral("UDP"), QString::number(port));
+        WriteStation(dir.path(), {{11, "UDP"}, {12, QString::number(port)}});
         views::StationViews station(Drives(dir.path()));
         AnswerBoxes(QMessageBox::Ok);
         station.Start();
@@ -118,8 +118,8 @@ private slots:
         QCOMPARE(w.frmActivity.Text1[3].text, std::string("33.45000"));
         QCOMPARE(w.frmActivity.CalcLine, std::string("90.1"));
         send(
-            "$GPGGA,150000.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47\r\n$GPZDA,150000.00,06,07,2026,00,00*"
-            "60\r\n");
+            "$GPGGA,150000.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47\r\n"
+            "$GPRMC,150000.00,A,3254.000,N,11718.000,W,0.0,0.0,060726,,,*00\r\n");
         QTest::qWait(200);
         station.Act([&] { Timer1_Timer(w); });
         QCOMPARE(w.frmActivity.Text1[3].text, std::string("32.90000"));

@@ -57,10 +57,7 @@ struct StartedStation {
     QStringList seen;
 
     StartedStation() {
-        WriteStation(dir.path(), QStringLiteral("NETWORK"));
-        WriteFile(
-            dir.path() + "/Q/0701/Events/CurrPos.txt",
-            {"$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47", "$GPZDA,140509.00,05,07,2026,00,00*60"});
+        WriteStation(dir.path());
         views = std::make_unique<views::StationViews>(Drives(dir.path()));
         AnswerNextBox(QMessageBox::Ok, &seen);
         views->Start();

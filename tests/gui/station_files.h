@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <fstream>
+#include <map>
 
 #include "platform/paths.h"
 
@@ -22,37 +23,31 @@ inline QStringList ReadLines(const QString& path) {
     return QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
-// A bridge station of cruise 0701JD on the drive root `root`, shared number 41.
-inline void WriteStation(const QString& root, const QString& source, const QString& port = QStringLiteral("1"),
-                         const QString& rate = QStringLiteral("15000")) {
-    const QString home = root + "/C/VarnelGPS/";
-    WriteFile(home + "VarnelGPS.cfg", {"Ormanti",
-                                       "0701JD",
-                                       "Q:\\0701\\Events\\",
-                                       "Q:\\0701\\Events\\",
-                                       "BridgeEvents.txt",
-                                       "Watch.txt",
-                                       "EventNumber.txt",
-                                       "CurrPos.txt",
-                                       rate,
-                                       "NETWORK",
-                                       source,
-                                       port,
-                                       "4800,n,8,1",
-                                       "$GPGGA",
-                                       "$GPZDA",
-                                       "STANDARD",
-                                       "LASTEVENT",
-                                       "CommentOpt.txt",
-                                       "NUMERIC",
-                                       "SINGLE"});
-    WriteFile(home + "BridgeEvents.txt", {"STATION ARRIVAL", "CTD DEPLOYED", "CTD AT DEPTH"});
-    WriteFile(home + "Watch.txt", {"JD"});
-    WriteFile(home + "CommentOpt.txt", {"Station Type", "Standard", "Prodo", "SCCOOS", "Sea Conditions", "Calm",
-                                        "Moderate", "Rough", "Day/Night", "Day", "Night"});
-    WriteFile(home + "Lines.txt", {"93.3"});
-    WriteFile(home + "Line93.txt", {"26.7"});
-    WriteFile(root + "/Q/0701/Events/EventNumber.txt", {"41"});
+// The bridge station of cruise 0701JD of the scenario set-up files on the drive root
+// `root` (shared number 41, a position of 32.9 N 117.3 W), with configuration lines
+// replaced as given.
+inline void WriteStation(const QString& root, const std::map<int, QString>& cfg = {}) {
+    for (const char* inc : {"config.inc", "files.inc"}) {
+        QFile f(QStringLiteral(VARNEL_SCENARIO_SETUP "/") + inc);
+        if (!f.open(QIODevice::ReadOnly)) return;
+        QString path;
+        QStringList block;
+        for (QString line : QString::fromLatin1(f.readAll()).split('\n')) {
+            line.remove('\r');
+            if (line.startsWith("file ")) {
+                path = root + "/" + line.mid(5).replace(":\\", "/").replace('\\', '/');
+                block.clear();
+            } else if (line == "end" && !path.isEmpty()) {
+                WriteFile(path, block);
+                path.clear();
+            } else if (!path.isEmpty()) {
+                block << line.mid(2);
+            }
+        }
+    }
+    QStringList lines = ReadLines(root + "/C/VarnelGPS/VarnelGPS.cfg");
+    for (const auto& [n, v] : cfg) lines[n - 1] = v;
+    WriteFile(root + "/C/VarnelGPS/VarnelGPS.cfg", lines);
 }
 
 inline DriveMap Drives(const QString& root) {

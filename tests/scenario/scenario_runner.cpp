@@ -245,20 +245,20 @@ private:
         auto& h = sc_->Host();
         auto& w = sc_->W();
         const std::string& cmd = tok_[0];
+        static const std::map<std::string, size_t> words = {
+            {"station", 2}, {"file", 2}, {"rawfile", 3}, {"setline", 4}, {"remove", 2}, {"fault", 4}, {"clock", 3},
+            {"wait", 2},    {"pick", 2}, {"record", 2},  {"serial", 2},  {"udp", 2},    {"expect", 2}};
+        if (auto it = words.find(cmd); it != words.end() && tok_.size() < it->second) throw Failure("too few words");
         if (cmd == "station") {
-            Need(2);
             sc_->Switch(tok_[1]);
         } else if (cmd == "file") {
-            Need(2);
             WriteLines(sc_->Native(tok_[1]), Block());
         } else if (cmd == "rawfile") {
-            Need(3);
             std::ofstream(sc_->Native(tok_[1]), std::ios::binary) << tok_[2];
         } else if (cmd == "include") {
             s_.Include(fs::path(path_).parent_path(), {tok_.begin() + 1, tok_.end()}, ln_);
         } else if (cmd == "setline") {
             // Replaces line N of an existing file (adds empty lines up to it).
-            Need(4);
             std::string native = sc_->Native(tok_[1]);
             auto got = ReadFileLines(native);
             size_t n = static_cast<size_t>(std::atoi(tok_[2].c_str()));
@@ -267,25 +267,20 @@ private:
             got[n - 1] = tok_[3];
             WriteLines(native, got);
         } else if (cmd == "remove") {
-            Need(2);
             h.Files().Remove(tok_[1]);
         } else if (cmd == "fault") {
-            Need(4);
             FaultKind k = tok_[2] == "open" ? FaultKind::Open : tok_[2] == "read" ? FaultKind::Read : FaultKind::Write;
             h.Files().InjectFault(tok_[1], k, std::atoi(tok_[3].c_str()));
         } else if (cmd == "clock") {
-            Need(3);
             DateTime t;
             std::sscanf(tok_[1].c_str(), "%d-%d-%d", &t.year, &t.month, &t.day);
             std::sscanf(tok_[2].c_str(), "%d:%d:%d", &t.hour, &t.minute, &t.second);
             sc_->SetClockAll(t);
         } else if (cmd == "wait") {
-            Need(2);
             h.Advance(std::atoll(tok_[1].c_str()));
         } else if (cmd == "answer") {
             for (size_t i = 1; i < tok_.size(); ++i) h.answers.push_back(ParseAnswer(tok_[i]));
         } else if (cmd == "pick") {
-            Need(2);
             h.picks.push_back(tok_[1] == "none" ? std::nullopt : std::optional<std::string>(tok_[1]));
         } else if (cmd == "start") {
             // Loads the main window afresh (the configuration table lives on), then
@@ -297,19 +292,15 @@ private:
                 if (t == "network") t = "Auto/Network Mode Enabled - Press Start to load Current Position.";
             ExpectMessages(1);
         } else if (cmd == "record") {
-            Need(2);
             Choose(w, "Combo1", tok_[1]);
             Click(w, "Command1(0)");
         } else if (cmd == "serial") {
-            Need(2);
             h.serialPending += tok_[1];
         } else if (cmd == "serialport") {
             h.serialFailNextOpen = true;
         } else if (cmd == "udp") {
-            Need(2);
             h.udpPending.push_back(tok_[1]);
         } else if (cmd == "expect") {
-            Need(2);
             Expect();
         } else {
             Act(w, tok_);
