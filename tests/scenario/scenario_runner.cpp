@@ -246,8 +246,8 @@ private:
         auto& w = sc_->W();
         const std::string& cmd = tok_[0];
         static const std::map<std::string, size_t> words = {
-            {"station", 2}, {"file", 2}, {"rawfile", 3}, {"setline", 4}, {"remove", 2}, {"fault", 4}, {"clock", 3},
-            {"wait", 2},    {"pick", 2}, {"record", 2},  {"serial", 2},  {"udp", 2},    {"expect", 2}};
+            {"station", 2}, {"file", 2}, {"rawfile", 3}, {"setline", 4}, {"remove", 2}, {"fault", 4},
+            {"clock", 3},   {"pick", 2}, {"record", 2},  {"serial", 2},  {"udp", 2},    {"expect", 2}};
         if (auto it = words.find(cmd); it != words.end() && tok_.size() < it->second) throw Failure("too few words");
         if (cmd == "station") {
             sc_->Switch(tok_[1]);
@@ -276,8 +276,6 @@ private:
             std::sscanf(tok_[1].c_str(), "%d-%d-%d", &t.year, &t.month, &t.day);
             std::sscanf(tok_[2].c_str(), "%d:%d:%d", &t.hour, &t.minute, &t.second);
             sc_->SetClockAll(t);
-        } else if (cmd == "wait") {
-            h.Advance(std::atoll(tok_[1].c_str()));
         } else if (cmd == "answer") {
             for (size_t i = 1; i < tok_.size(); ++i) h.answers.push_back(ParseAnswer(tok_[i]));
         } else if (cmd == "pick") {

@@ -80,14 +80,6 @@ TEST(ReadGpsLines, PrimaryAndSecondSentences) {
     }
 }
 
-TEST(ReadGpsLines, ShortenedIdentifierMatchesASubstring) {
-    // "GGA" is found inside "$GPGGA" but the parse follows the configured word: no fields.
-    std::string status;
-    GpsTexts g = Parse({kGga}, "GPGGA", "", &status);
-    EXPECT_EQ(status, "GPS Status: Good");
-    EXPECT_EQ(g.latDeg, "");
-}
-
 TEST(MetItems, QuotesLineBreaksAndTags) {
     std::array<std::string, 201> items{};
     int la = 0, lo = 0;
