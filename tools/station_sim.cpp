@@ -28,9 +28,9 @@ class SimHost : public varnel::HeadlessHost {
 public:
     using HeadlessHost::HeadlessHost;
     varnel::Answer MsgBox(const std::string& prompt, varnel::Buttons buttons, varnel::Icon icon,
-                          const std::string& title) override {
+                          const std::string& title, varnel::Answer defaultAnswer) override {
         if (buttons != varnel::Buttons::Ok) answers.push_back(varnel::Answer::Yes);
-        return HeadlessHost::MsgBox(prompt, buttons, icon, title);
+        return HeadlessHost::MsgBox(prompt, buttons, icon, title, defaultAnswer);
     }
     void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::microseconds(ms)); }
     long long ElapsedMs() override { return 10 * Host::ElapsedMs(); }

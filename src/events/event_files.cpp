@@ -183,7 +183,7 @@ PendingEvent SharedLines(Workstation& w, const DateTime& clock) {
     const std::string cruise = f.Text1[0].text;
     const std::string shown = EventRecord(f, clock, f.Text1[3].text, f.Text1[4].text);
     PendingEvent e;
-    e.localOperation = !f.NetworkMode;
+    e.localOperation = !f.NetworkMode || f.drawnLocally;
     e.number = f.Text1[5].text;
     e.localLog = f.homeFolder + cruise + "Events.csv";
     e.localLine = EventRecord(f, clock, f.DecLat, f.DecLon) + NavSuffix(f);
@@ -219,7 +219,7 @@ void SaveEventLocal(Workstation& w) {
         try {
             AddPendingEvent(w.files(), journal, SharedLines(w, clock));
             f.eventJournaled = true;
-            if (!f.NetworkMode) ShowWaitingEvents(w, ReadPendingEvents(w.files(), journal).size());
+            if (!f.NetworkMode || f.drawnLocally) ShowWaitingEvents(w, ReadPendingEvents(w.files(), journal).size());
         } catch (const FileError& e) {
             w.Msg("Unable to write " + journal + " (" + e.what() + "). Event " + f.Text1[5].text +
                       " is saved, but if the shared folder cannot take it now it will not be sent there later.",

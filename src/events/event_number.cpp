@@ -1,6 +1,8 @@
 #include "events/event_number.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/numbers.h"
 #include "platform/shared_file_lock.h"
@@ -83,7 +85,7 @@ void DiscoverEventNumberFile(Workstation& w) {
         }
         if (!askNetwork) {
             if (w.AskYes("Unable to find " + f.EvNumPath + "! Create one? Y/N ('No' if network is down or to config)",
-                         "Unable to find Eventnumber.txt - create one?")) {
+                         "Unable to find Eventnumber.txt - create one?", Icon::None, Answer::No)) {
                 try {
                     WriteEventNumberFile(w.files(), f.EvNumPath, "1");
                     f.NextEventNumber = 1;
@@ -105,6 +107,43 @@ void DiscoverEventNumberFile(Workstation& w) {
         f.EvNumPath = f.EvNumLocalPath;
         f.menu.mnuEventNumFile.caption = f.EvNumPath;
     }
+}
+
+namespace {
+
+// The shared file stays unreadable: the number comes from this station's own copy.
+DrawResult DrawLocally(Workstation& w) {
+    auto& f = w.frmActivity;
+    if (f.EvNumLocalPath == f.EvNumPath) return DrawResult::Cancelled;
+    try {
+        // The copy's next number, or the number on screen when there is no copy yet.
+        if (auto v =
+                w.files().Exists(f.EvNumLocalPath) ? ReadEventNumberFile(w.files(), f.EvNumLocalPath) : std::nullopt) {
+            f.NextEventNumber = ToInt16(*v + 1);
+            RaiseEventNumberBox(f);
+        }
+        if (Val(f.Text1[5].text) < 1) return DrawResult::Cancelled;
+        WriteEventNumberFile(w.files(), f.EvNumLocalPath, f.Text1[5].text);
+        return DrawResult::DrawnLocally;
+    } catch (const std::exception&) {
+        return DrawResult::Cancelled;
+    }
+}
+
+}  // namespace
+
+bool IsEventNumberText(Workstation& w, const std::string& text) {
+    std::string t = Trim(text);
+    auto digits = [&](size_t from, size_t n) {
+        for (size_t i = from; i < from + n; ++i)
+            if (i >= t.size() || !std::isdigit(static_cast<unsigned char>(t[i]))) return false;
+        return true;
+    };
+    if (!IsJulian(w.frmActivity))
+        return !t.empty() && t.size() <= 5 && digits(0, t.size()) && Val(t) >= 1 && Val(t) <= 32767;
+    const std::string form = JulianText(w);  // "186.1405" or "186.140509"
+    int day = std::atoi(t.substr(0, 3).c_str());
+    return t.size() == form.size() && digits(0, 3) && t[3] == '.' && digits(4, t.size() - 4) && day >= 1 && day <= 366;
 }
 
 DrawResult DrawEventNumber(Workstation& w) {
@@ -142,7 +181,7 @@ DrawResult DrawEventNumber(Workstation& w) {
                          "Unable to READ from the server!", Icon::Error))
                 failures = 0;
             else
-                return DrawResult::Cancelled;
+                return DrawLocally(w);
         }
     }
 }

@@ -32,12 +32,18 @@ bool RaiseEventNumberBox(ActivityForm& f);
 // and the box is raised to it. Throws FileError, or OverflowError past 32767.
 void TakeNumberFromFile(Workstation& w, int delta);
 
+// Whether text typed into the event-number box can be recorded: a whole number from 1 to
+// 32767, or a Julian number of the scheme's form (day 1 to 366, the time's digits).
+bool IsEventNumberText(Workstation& w, const std::string& text);
+
 // Start-up: find, create or fall back from the event-number file.
 void DiscoverEventNumberFile(Workstation& w);
 
-enum class DrawResult { Drawn, Cancelled };
-// Record Event's draw. Cancelled when the operator gives up on an unreadable file
-// or the counter is full; nothing must be saved then.
+enum class DrawResult { Drawn, DrawnLocally, Cancelled };
+// Record Event's draw. DrawnLocally when the operator gave up on an unreadable shared
+// file and the number came from this station's own copy (the event then waits for the
+// shared folder); Cancelled when no number could be drawn at all or the counter is
+// full: nothing must be saved then.
 DrawResult DrawEventNumber(Workstation& w);
 void AdvanceAfterSave(Workstation& w);
 // Clear Last, steps 1 to 3: the box goes back two, the file holds it, the counter

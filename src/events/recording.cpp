@@ -73,6 +73,15 @@ void Start(Workstation& w) {
 
 void RecordEvent(Workstation& w) {
     auto& f = w.frmActivity;
+    // A number typed by hand is recorded only when it can be one.
+    if (f.ManualEventNumber && !IsEventNumberText(w, f.Text1[5].text)) {
+        w.Msg("\"" + f.Text1[5].text + "\" cannot be recorded as an event number: type " +
+                  (IsJulian(f) ? "a Julian number such as " + JulianText(w)
+                               : std::string("a whole number from 1 to 32767")) +
+                  ". Nothing was saved.",
+              Icon::Exclamation);
+        return;
+    }
     f.Timer1.interval = f.SamplingInterval;
     f.Timer1.enabled = true;
     f.Command1[0].caption = "Saving Event";
@@ -125,19 +134,30 @@ void RecordEvent(Workstation& w) {
     put(8, f.Combo2.text);
     put(9, CommentsField(f.txtComments.text));
     f.Activity = ClassifyActivity(f.Combo1.text);
+    DrawResult drawn = DrawResult::Drawn;
     if (!f.EditingRow) {
         ++f.gridRow;
-        if (DrawEventNumber(w) == DrawResult::Cancelled) {
+        drawn = DrawEventNumber(w);
+        if (drawn == DrawResult::Cancelled) {
             --f.gridRow;
             for (int c = 0; c < 10; ++c) put(c, "");
             f.StatusBar1.panel[1] = "Event not saved: no event number could be drawn.";
             BackToRecordEvent(f);
             return;
         }
+        put(0, f.Text1[5].text);  // the grid shows the number the event is saved with
     }
+    f.drawnLocally = drawn == DrawResult::DrawnLocally;
     SaveEventLocal(w);
     f.RollbackPending = false;
-    if (f.NetworkMode) SaveEventNetwork(w);
+    if (f.drawnLocally)
+        w.Msg("The shared folder " + f.dataFolder + " cannot be reached: event " + f.Text1[5].text +
+                  " is saved on this station with a number from its own copy and goes to the shared logs as soon as "
+                  "the folder is back.",
+              Icon::Exclamation);
+    else if (f.NetworkMode)
+        SaveEventNetwork(w);
+    f.drawnLocally = false;
     AdvanceAfterSave(w);
     ClearCommentOptions(w);
     if (!f.EditingRow) AdvanceEventSelection(w);

@@ -95,6 +95,7 @@ struct ActivityForm {
     size_t waitingSent = 0;           // sent since then
     bool collisionsReported = false;  // numbers of local operation already in the shared log
     bool eventJournaled = false;      // the event being saved is the journal's newest entry
+    bool drawnLocally = false;        // its number came from this station's copy
 };
 
 }  // namespace varnel

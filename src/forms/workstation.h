@@ -25,8 +25,9 @@ struct Workstation {
     FileSystem& files() { return host.Files(); }
     // Shows an OK message with no title of its own.
     void Msg(const std::string& prompt, Icon icon = Icon::None) { host.MsgBox(prompt, Buttons::Ok, icon, ""); }
-    bool AskYes(const std::string& prompt, const std::string& title, Icon icon = Icon::None) {
-        return host.MsgBox(prompt, Buttons::YesNo, icon, title) == Answer::Yes;
+    bool AskYes(const std::string& prompt, const std::string& title, Icon icon = Icon::None,
+                Answer defaultAnswer = Answer::Yes) {
+        return host.MsgBox(prompt, Buttons::YesNo, icon, title, defaultAnswer) == Answer::Yes;
     }
     void End() {
         ended = true;

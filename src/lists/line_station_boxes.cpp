@@ -54,7 +54,8 @@ void Combo3_Click(Workstation& w) {
     auto& m = f.menu;
     if (m.mnuAuto.checked && !m.mnuSelectLine.checked) {
         if (w.host.MsgBox("Line & Station are automatically calculated from Lat & Lon. Disable feature? Y/N",
-                          Buttons::YesNo, Icon::Information, "Turn of Line.Sta Calculation?") == Answer::Yes)
+                          Buttons::YesNo, Icon::Information, "Turn of Line.Sta Calculation?",
+                          Answer::No) == Answer::Yes)
             Tick(m, m.mnuSelectLine);
     }
 }

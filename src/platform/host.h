@@ -25,7 +25,10 @@ public:
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
-    virtual Answer MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title) = 0;
+    // `defaultAnswer` is the button that Enter and Space press. Questions that can lose or
+    // restart data default to No.
+    virtual Answer MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title,
+                          Answer defaultAnswer = Answer::Yes) = 0;
     // Blocks for ms milliseconds: the window stays painted, takes no input, runs no tick.
     virtual void Pause(int ms) = 0;
     virtual DateTime Now() = 0;

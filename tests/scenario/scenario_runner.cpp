@@ -305,16 +305,18 @@ private:
         }
     }
 
-    // Checks the oldest unchecked messages: PROMPT [title TITLE] for each from tok_[from].
+    // Checks the oldest unchecked messages: PROMPT [title TITLE] [default ANSWER] for each from tok_[from].
     void ExpectMessages(size_t from) {
         auto& h = sc_->Host();
         for (size_t i = from; i < tok_.size(); ++i) {
             if (h.checkedMessages >= h.messages.size()) throw Failure("no message \"" + tok_[i] + "\" was shown");
             auto& m = h.messages[h.checkedMessages++];
             if (m.prompt != tok_[i]) throw Failure("message was \"" + m.prompt + "\", not \"" + tok_[i] + "\"");
-            if (i + 2 < tok_.size() && tok_[i + 1] == "title") {
-                if (m.title != tok_[i + 2]) throw Failure("title was \"" + m.title + "\", not \"" + tok_[i + 2] + "\"");
-                i += 2;
+            for (; i + 2 < tok_.size() && (tok_[i + 1] == "title" || tok_[i + 1] == "default"); i += 2) {
+                static const char* names[] = {"Ok", "Yes", "No", "Cancel"};
+                std::string got = tok_[i + 1] == "title" ? m.title : names[static_cast<int>(m.defaultAnswer)];
+                if (got != tok_[i + 2])
+                    throw Failure(tok_[i + 1] + " was \"" + got + "\", not \"" + tok_[i + 2] + "\"");
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "app/views/main_window.h"
 
+#include <QAbstractItemView>
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QCheckBox>
@@ -8,6 +9,7 @@
 #include <QDateTime>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -125,6 +127,8 @@ void MainWindow::Build() {
     combo2_ = combo(QStringLiteral("Combo2"), &ActivityForm::Combo2);
     combo3_ = combo(QStringLiteral("Combo3"), &ActivityForm::Combo3);
     combo4_ = combo(QStringLiteral("Combo4"), &ActivityForm::Combo4);
+    combo3_->installEventFilter(this);
+    combo3_->lineEdit()->installEventFilter(this);
     connect(combo1_, &QComboBox::activated, this, [this](int i) {
         act_([this, i] {
             auto& c = w_.frmActivity.Combo1;
@@ -332,6 +336,18 @@ void MainWindow::OnTick() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The line box changes only by a pick from its open list: a wheel turn or an arrow
+    // key while the focus merely passes through it must not pick a line (and ask to
+    // stop the calculation).
+    if ((watched == combo3_ || watched == combo3_->lineEdit()) && !combo3_->view()->isVisible()) {
+        if (event->type() == QEvent::Wheel) return true;
+        if (event->type() == QEvent::KeyPress) {
+            int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+                key == Qt::Key_Home || key == Qt::Key_End)
+                return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (size_t i = 0; i < 6; ++i)
             if (watched == text1_[i]) {

@@ -30,7 +30,7 @@ void StationViews::Act(const std::function<void()>& handler) {
         handler();
     } catch (const std::exception& e) {
         host_->MsgBox(std::string("Unexpected error: ") + e.what() + ". Nothing was lost; the logger goes on.",
-                      Buttons::Ok, Icon::Exclamation, "");
+                      Buttons::Ok, Icon::Exclamation, "", Answer::Ok);
     }
     --depth_;
     RefreshAll();

@@ -4,14 +4,15 @@
 
 namespace varnel {
 
-Answer HeadlessHost::MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title) {
+Answer HeadlessHost::MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title,
+                            Answer defaultAnswer) {
     Answer a = Answer::Ok;
     if (buttons != Buttons::Ok) {
         if (answers.empty()) throw UnexpectedQuestion(prompt);
         a = answers.front();
         answers.pop_front();
     }
-    messages.push_back({prompt, title, buttons, icon, a});
+    messages.push_back({prompt, title, buttons, icon, a, buttons == Buttons::Ok ? Answer::Ok : defaultAnswer});
     return a;
 }
 

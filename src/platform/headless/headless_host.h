@@ -20,13 +20,15 @@ struct RecordedMessage {
     Buttons buttons;
     Icon icon;
     Answer answer;
+    Answer defaultAnswer;
 };
 
 class HeadlessHost : public Host {
 public:
     explicit HeadlessHost(DriveMap drives) : Host(std::move(drives)) {}
 
-    Answer MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title) override;
+    Answer MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title,
+                  Answer defaultAnswer) override;
     void Pause(int ms) override { Advance(ms); }
     DateTime Now() override { return clock_; }
     long long ElapsedMs() override { return elapsedMs_; }

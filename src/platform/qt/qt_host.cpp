@@ -22,7 +22,8 @@ namespace varnel {
 QtHost::QtHost(DriveMap drives) : Host(std::move(drives)) {}
 QtHost::~QtHost() = default;
 
-Answer QtHost::MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title) {
+Answer QtHost::MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title,
+                      Answer defaultAnswer) {
     if (refresh) refresh();
     QMessageBox box(dialogParent);
     box.setWindowTitle(title.empty() ? QStringLiteral("VarnelGPS") : ToQt(title));
@@ -48,6 +49,10 @@ Answer QtHost::MsgBox(const std::string& prompt, Buttons buttons, Icon icon, con
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     else
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (buttons != Buttons::Ok) {
+        box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    }
     int r = box.exec();
     if (r == QMessageBox::Yes) return Answer::Yes;
     if (r == QMessageBox::No) return Answer::No;

@@ -19,7 +19,8 @@ public:
     explicit QtHost(DriveMap drives);
     ~QtHost() override;
 
-    Answer MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title) override;
+    Answer MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title,
+                  Answer defaultAnswer) override;
     void Pause(int ms) override;
     DateTime Now() override;
     std::optional<std::string> OpenFileDialog(const std::string& folder) override;
