@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "events/event_files.h"
+#include "lists/selection.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
 #include "text/split_fields.h"
@@ -102,6 +103,7 @@ void EventLog_DblClick(Workstation& w, int row) {
     f.Text1[1].text = g.Cell(row, 3);
     f.Text1[2].text = g.Cell(row, 4);
     f.Combo1.text = g.Cell(row, 5);
+    ShowEventInPanel(f);
     f.Text1[3].text = g.Cell(row, 6);
     f.Text1[4].text = g.Cell(row, 7);
     f.Combo2.text = g.Cell(row, 8);

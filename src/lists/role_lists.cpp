@@ -1,6 +1,7 @@
 #include "lists/role_lists.h"
 
 #include "config/configuration.h"
+#include "lists/selection.h"
 #include "platform/strings.h"
 
 namespace varnel {
@@ -32,12 +33,12 @@ void LayOutEventPanel(ActivityForm& f) {
 void LoadEventList(Workstation& w, ListOccasion occasion) {
     auto& f = w.frmActivity;
     bool multi = f.MultiMode;
+    auto lines = w.files().ReadLines(f.EventListPath);  // read first: a failed read changes nothing
     if (multi)
         for (auto& c : f.Check1) c.visible = false;
     else
         for (auto& o : f.Option1) o.visible = false;
     f.Combo1.items.clear();
-    auto lines = w.files().ReadLines(f.EventListPath);
     const int capacity = multi ? 27 : 30;
     bool fillEditor = occasion != ListOccasion::AfterEditing;
     auto& grid = w.frmEventEdit.EventList;
@@ -74,6 +75,7 @@ void LoadEventList(Workstation& w, ListOccasion occasion) {
         f.LastEventIndex = static_cast<int16_t>(slot - 1);
         LayOutEventPanel(f);
         f.Combo1.text = f.Combo1.items.empty() ? "" : f.Combo1.items.front();
+        ShowEventInPanel(f);
     }
 }
 
@@ -112,13 +114,18 @@ void OfferConfigurationSave(Workstation& w, const std::string& eventFile) {
 
 void LoadRoleEventList(Workstation& w, const std::string& listFileName) {
     auto& f = w.frmActivity;
-    f.EventListPath = f.homeFolder + listFileName;
-    if (!w.files().Exists(f.EventListPath)) {
-        w.Msg("Unable to find " + f.EventListPath);
-        LayOutEventPanel(f);
-        f.Combo1.text = f.Combo1.items.empty() ? "" : f.Combo1.items.front();
-    } else {
-        LoadEventListWithRetry(w, ListOccasion::RoleMenu);
+    const std::string path = f.homeFolder + listFileName;
+    // A list that is not there changes nothing: the panel, its caption, the role and the
+    // configuration keep the list the station has.
+    if (!w.files().Exists(path)) {
+        w.Msg("Unable to find " + path + ". The panel keeps the " + f.EventRole + " events.");
+        return;
+    }
+    const std::string previous = f.EventListPath;
+    f.EventListPath = path;
+    if (!LoadEventListWithRetry(w, ListOccasion::RoleMenu)) {
+        f.EventListPath = previous;
+        return;
     }
     f.EventRole = RoleFromListName(Trim(listFileName));
     SetPanelCaption(f);

@@ -26,6 +26,14 @@ void RemoveFromComments(Workstation& w, const std::string& caption) {
 
 }  // namespace
 
+void ShowEventInPanel(ActivityForm& f) {
+    if (f.MultiMode) return;
+    int match = -1;
+    for (int i = 0; i <= std::min<int>(f.LastEventIndex, 29); ++i)
+        if (f.Option1[static_cast<size_t>(i)].caption == f.Combo1.text) match = i;
+    Select(f, match);
+}
+
 void Option1_Click(Workstation& w, int k) {
     Select(w.frmActivity, k);
     SinglePick(w, k);

@@ -5,6 +5,9 @@
 
 namespace varnel {
 
+// In single-pick mode the panel marks the button of the event the Event box holds
+// (the last one of that name), or none.
+void ShowEventInPanel(ActivityForm& f);
 // The operator clicks Option1(k): it becomes the selected button of the panel.
 void Option1_Click(Workstation& w, int k);
 // The operator clicks Check1(k): its value toggles, then the multi-pick rules run.
