@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "app/starter_station.h"
 #include "config/configuration.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
@@ -19,22 +20,19 @@ namespace varnel {
 
 namespace {
 
-void ReadConfigurationAtStartUp(Workstation& w) {
+// True when the station was set up from nothing.
+bool ReadConfigurationAtStartUp(Workstation& w) {
     auto& fs = w.files();
+    bool starter = false;
     if (!fs.Exists(kConfigPath)) {
-        if (w.host.MsgBox(std::string("Unable to find ") + kConfigPath +
-                              ". Create a starter configuration there now? Y/N (you can change it with Config - "
-                              "Edit varnel.cfg)",
-                          Buttons::YesNo, Icon::Exclamation, "No configuration file") != Answer::Yes)
-            return;
         try {
-            CfgLines starter = StarterConfiguration();
-            fs.CreateFolder(kHomeFolder);
-            fs.CreateFolder(starter[3]);
-            WriteConfiguration(fs, starter, false);
+            WriteStarterStation(fs);
+            starter = true;
         } catch (const FileError& e) {
-            w.Msg(std::string(e.what()) + ". The program goes on with an empty configuration.", Icon::Exclamation);
-            return;
+            w.Msg(std::string("No configuration was found and no starter station could be written: ") + e.what() +
+                      ". The program goes on with an empty configuration.",
+                  Icon::Exclamation);
+            return false;
         }
     }
     try {
@@ -44,6 +42,7 @@ void ReadConfigurationAtStartUp(Workstation& w) {
                   ". The program goes on with the values it has.",
               Icon::Exclamation);
     }
+    return starter;
 }
 
 void DerivePaths(Workstation& w) {
@@ -185,7 +184,7 @@ void StartUpSteps(Workstation& w) {
     f.ManualEventNumber = false;
     f.EditingRow = false;
     f.homeFolder = kHomeFolder;  // 3
-    ReadConfigurationAtStartUp(w);
+    const bool starter = ReadConfigurationAtStartUp(w);
     DerivePaths(w);                                                                                  // 4
     f.caption = c[1] + " " + c[2] + " " + "Cruise Electronic Event Log";                             // 5
     f.frmSelectEvent.tooltip = "Events loaded from " + f.EventListPath + " (Double-click to edit)";  // 6
@@ -259,6 +258,7 @@ void StartUpSteps(Workstation& w) {
         m.mnuCalcLine.checked = false;
         m.mnuStndLine.checked = false;
     }
+    if (starter) f.StatusBar1.panel[1] = StarterStationNote();
 }
 
 }  // namespace

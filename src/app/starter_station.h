@@ -1,0 +1,17 @@
+// A station set up from nothing: the starter configuration and every file it names
+// (role list, initials, comment options, line and station lists, the event-number file
+// in the data folder), so that the first start shows a window ready to record.
+#pragma once
+#include <string>
+
+#include "platform/files.h"
+
+namespace varnel {
+
+// Writes the starter station into the home folder; files that exist are kept.
+// Throws FileError.
+void WriteStarterStation(FileSystem& fs);
+// What the status bar says after the first start of a starter station.
+std::string StarterStationNote();
+
+}  // namespace varnel
