@@ -23,7 +23,12 @@ void mnuExit_Click(Workstation& w) {
 void mnuLineFileEdit_Click(Workstation& w) {
     auto& f = w.frmActivity;
     if (auto chosen = w.host.OpenFileDialog("C:\\VarnelGPS")) f.lineFileChoice = *chosen;
-    w.host.Launch("notepad " + f.lineFileChoice);
+    std::string failure = w.host.Launch("notepad " + f.lineFileChoice);
+    if (!failure.empty())
+        w.Msg("Unable to open " + f.lineFileChoice + " in a text editor: " + failure +
+                  ". Set VISUAL to a graphical editor (for example mousepad) or EDITOR to a terminal editor (for "
+                  "example nano) in the logger's environment, then try again.",
+              Icon::Exclamation);
 }
 
 void mnuOrderOccFile_Click(Workstation& w) {

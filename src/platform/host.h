@@ -37,9 +37,10 @@ public:
     virtual std::optional<std::string> OpenFileDialog(const std::string& initialFolder) = 0;
     virtual std::optional<std::string> SaveFileDialog(const std::string& initialFolder) = 0;
     // "notepad PATH": starts the system's plain-text editor on the file.
-    virtual void Launch(const std::string& command) = 0;
+    // Returns why it could not be started, or nothing when it was.
+    virtual std::string Launch(const std::string& command) = 0;
     // Opens a document (a help page) with the desktop's viewer.
-    virtual void OpenDocument(const std::string& path) { Launch("open " + path); }
+    virtual void OpenDocument(const std::string& path) { (void)Launch("open " + path); }
     // Ends the program at once.
     virtual void EndProgram() = 0;
 

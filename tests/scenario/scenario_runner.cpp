@@ -294,6 +294,8 @@ private:
             Click(w, "Command1(0)");
         } else if (cmd == "serial") {
             h.serialPending += tok_[1];
+        } else if (cmd == "editor") {
+            h.launchFailure = "no text editor could be started";  // `editor fails`
         } else if (cmd == "serialport") {
             h.serialFailNextOpen = true;
         } else if (cmd == "udp") {

@@ -5,6 +5,7 @@
 #include <deque>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/host.h"
@@ -34,7 +35,10 @@ public:
     long long ElapsedMs() override { return elapsedMs_; }
     std::optional<std::string> OpenFileDialog(const std::string& folder) override;
     std::optional<std::string> SaveFileDialog(const std::string& folder) override;
-    void Launch(const std::string& command) override { launched.push_back(command); }
+    std::string Launch(const std::string& command) override {
+        launched.push_back(command);
+        return std::exchange(launchFailure, {});
+    }
     void EndProgram() override { ended = true; }
 
     bool SerialOpen(int port, const std::string& settings) override;
@@ -60,6 +64,7 @@ public:
     size_t checkedMessages = 0;
     std::vector<std::string> launched;
     size_t checkedLaunches = 0;
+    std::string launchFailure;  // the next launch fails with this reason
     bool ended = false;
 
     bool serialOpen = false;

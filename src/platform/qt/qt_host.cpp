@@ -88,19 +88,21 @@ std::optional<std::string> QtHost::SaveFileDialog(const std::string& folder) {
     return ProgramPath(Files().Drives(), FromQt(p));
 }
 
-void QtHost::Launch(const std::string& command) {
+std::string QtHost::Launch(const std::string& command) {
     // "notepad PATH": $VISUAL, else $EDITOR in a terminal, else the desktop's editor.
     std::string path = command.rfind("notepad ", 0) == 0 ? command.substr(8) : command;
     QString native = ToQt(Files().Native(path));
     QString visual = qEnvironmentVariable("VISUAL");
     QString editor = qEnvironmentVariable("EDITOR");
-    if (!visual.isEmpty()) {
-        QProcess::startDetached(visual, {native});
-    } else if (!editor.isEmpty()) {
-        QProcess::startDetached(QStringLiteral("x-terminal-emulator"), {QStringLiteral("-e"), editor, native});
-    } else {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(native));
-    }
+    if (!visual.isEmpty())
+        return QProcess::startDetached(visual, {native}) ? "" : "$VISUAL (" + FromQt(visual) + ") could not be started";
+    if (!editor.isEmpty())
+        return QProcess::startDetached(QStringLiteral("x-terminal-emulator"), {QStringLiteral("-e"), editor, native})
+                   ? ""
+                   : "no terminal (x-terminal-emulator) could be started for $EDITOR (" + FromQt(editor) + ")";
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(native))
+               ? ""
+               : "neither VISUAL nor EDITOR is set and the desktop has no text editor for it";
 }
 
 void QtHost::OpenDocument(const std::string& path) {

@@ -25,7 +25,7 @@ public:
     DateTime Now() override;
     std::optional<std::string> OpenFileDialog(const std::string& folder) override;
     std::optional<std::string> SaveFileDialog(const std::string& folder) override;
-    void Launch(const std::string& command) override;
+    std::string Launch(const std::string& command) override;
     void OpenDocument(const std::string& path) override;
     void EndProgram() override;
 
