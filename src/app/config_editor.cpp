@@ -1,6 +1,7 @@
 #include "app/config_editor.h"
 
 #include "app/startup.h"
+#include "config/config_check.h"
 #include "config/configuration.h"
 
 namespace varnel {
@@ -26,6 +27,34 @@ void EditCfg_Form_Load(Workstation& w) {
         else
             e.Text1[static_cast<size_t>(r)].text = w.cfg[r];
     }
+    EditCfg_Change(w);
+}
+
+namespace {
+
+std::array<std::string, 21> EditorLines(const EditCfgForm& e) {
+    std::array<std::string, 21> lines{};
+    for (int r = 1; r <= 20; ++r) {
+        int combo = EditCfgComboForRow(r);
+        lines[static_cast<size_t>(r)] =
+            combo >= 0 ? e.Combo1[static_cast<size_t>(combo)].text : e.Text1[static_cast<size_t>(r)].text;
+    }
+    return lines;
+}
+
+// "3 (a folder must end with ""), 9 (...)": the marked lines, or nothing.
+std::string MarkedLines(const EditCfgForm& e) {
+    std::string out;
+    for (int r = 1; r <= 20; ++r)
+        if (!e.marks[static_cast<size_t>(r)].empty())
+            out += (out.empty() ? "" : ", ") + std::to_string(r) + " (" + e.marks[static_cast<size_t>(r)] + ")";
+    return out;
+}
+
+}  // namespace
+
+void EditCfg_Change(Workstation& w) {
+    w.FrmEditCFG.marks = CheckConfiguration(EditorLines(w.FrmEditCFG), w.files());
 }
 
 void ShowConfigEditor(Workstation& w) {
@@ -40,14 +69,10 @@ void EditCfg_Command1_Click(Workstation& w, int index) {
         e.loaded = false;
         return;
     }
-    std::array<std::string, 21> lines{};
-    for (int r = 1; r <= 20; ++r) {
-        int combo = EditCfgComboForRow(r);
-        lines[static_cast<size_t>(r)] =
-            combo >= 0 ? e.Combo1[static_cast<size_t>(combo)].text : e.Text1[static_cast<size_t>(r)].text;
-    }
+    EditCfg_Change(w);
+    const std::string marked = MarkedLines(e);
     try {
-        WriteConfiguration(w.files(), lines);
+        WriteConfiguration(w.files(), EditorLines(e));
     } catch (const FileError& err) {
         w.Msg(std::string("Unable to save ") + kConfigPath + ": " + err.what() +
                   ". Nothing was changed; the running program keeps its settings.",
@@ -58,6 +83,8 @@ void EditCfg_Command1_Click(Workstation& w, int index) {
                       Icon::Critical, "Restart Program?") == Answer::Yes) {
         RestartProgram(w);
     }
+    if (!marked.empty())
+        w.frmActivity.StatusBar1.panel[1] = "Configuration saved with lines that will not work: " + marked + ".";
     e.visible = false;
     e.loaded = false;
 }

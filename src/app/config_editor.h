@@ -8,5 +8,7 @@ namespace varnel {
 void EditCfg_Form_Load(Workstation& w);
 void ShowConfigEditor(Workstation& w);
 void EditCfg_Command1_Click(Workstation& w, int index);
+// A field changed: the lines that will not work are marked again (FrmEditCFG.marks).
+void EditCfg_Change(Workstation& w);
 
 }  // namespace varnel

@@ -83,6 +83,11 @@ bool FileSystem::Exists(std::string_view path) const {
     return fs::exists(n, ec) && !fs::is_directory(n, ec);
 }
 
+bool FileSystem::FolderExists(std::string_view path) const {
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(Native(path), ec);
+}
+
 std::string FileSystem::ReadAll(std::string_view path) {
     CheckFault(path, FaultKind::Open);
     std::string n = Native(path);

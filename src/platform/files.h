@@ -29,6 +29,7 @@ public:
     std::string Native(std::string_view path) const { return NativePath(map_, path); }
 
     bool Exists(std::string_view path) const;
+    bool FolderExists(std::string_view path) const;
     // Every line of the file without its line end.
     std::vector<std::string> ReadLines(std::string_view path);
     // The whole file as bytes.

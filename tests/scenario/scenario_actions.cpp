@@ -57,6 +57,7 @@ std::string StateValue(Workstation& w, const std::string& name) {
 #undef VARNEL_SAME
 #undef VARNEL_STATE
     if (name.rfind("CfgLines(", 0) == 0) return w.cfg[std::atoi(name.c_str() + 9)];
+    if (name.rfind("CfgMark(", 0) == 0) return w.FrmEditCFG.marks.at(static_cast<size_t>(std::atoi(name.c_str() + 8)));
     if (name == "UdpPort") return Text(dynamic_cast<HeadlessHost&>(w.host).udpPort);
     if (name == "clock") {
         DateTime t = w.host.Now();
@@ -127,6 +128,7 @@ void Choose(Workstation& w, const std::string& name, const std::string& text) {
     (*cb)->text = text;
     if (name == "Combo1") Combo1_Click(w);
     if (name == "Combo3") Combo3_Click(w);
+    if (name.rfind("FrmEditCFG.", 0) == 0) EditCfg_Change(w);
 }
 
 void Click(Workstation& w, const std::string& name) {
@@ -179,6 +181,7 @@ void Type(Workstation& w, const std::string& name, const std::string& text) {
     else
         throw Failure("cannot type into " + name);
     if (name == "txtComments") txtComments_Change(w);
+    if (name.rfind("FrmEditCFG.", 0) == 0) EditCfg_Change(w);
 }
 
 void Act(Workstation& w, const std::vector<std::string>& tok) {

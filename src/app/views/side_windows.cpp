@@ -144,7 +144,10 @@ EditCfgWindow::EditCfgWindow(Workstation& w, Act act) : w_(w), act_(std::move(ac
             c->setMinimumWidth(380);
             // Only the operator's typing and picking change the value; a refresh does not.
             auto set = [this, combo](const QString& t) {
-                w_.FrmEditCFG.Combo1[static_cast<size_t>(combo)].text = FromQt(t);
+                act_([this, combo, t] {
+                    w_.FrmEditCFG.Combo1[static_cast<size_t>(combo)].text = FromQt(t);
+                    EditCfg_Change(w_);
+                });
             };
             connect(c->lineEdit(), &QLineEdit::textEdited, this, set);
             connect(c, &QComboBox::textActivated, this, set);
@@ -153,8 +156,12 @@ EditCfgWindow::EditCfgWindow(Workstation& w, Act act) : w_(w), act_(std::move(ac
         } else {
             auto* e = new QLineEdit;
             e->setMinimumWidth(380);
-            connect(e, &QLineEdit::textEdited, this,
-                    [this, r](const QString& t) { w_.FrmEditCFG.Text1[static_cast<size_t>(r)].text = FromQt(t); });
+            connect(e, &QLineEdit::textEdited, this, [this, r](const QString& t) {
+                act_([this, r, t] {
+                    w_.FrmEditCFG.Text1[static_cast<size_t>(r)].text = FromQt(t);
+                    EditCfg_Change(w_);
+                });
+            });
             text_[static_cast<size_t>(r)] = e;
             grid->addWidget(e, r - 1, 1);
         }
@@ -176,10 +183,17 @@ void EditCfgWindow::Refresh() {
         labels_[static_cast<size_t>(r)]->setText(Q(e.Label1[static_cast<size_t>(r)].caption));
         labels_[static_cast<size_t>(r)]->setToolTip(Q(e.Label1[static_cast<size_t>(r)].tooltip));
         int combo = EditCfgComboForRow(r);
+        QWidget* field = combo >= 0 ? static_cast<QWidget*>(combos_[static_cast<size_t>(combo)])
+                                    : static_cast<QWidget*>(text_[static_cast<size_t>(r)]);
         if (combo >= 0)
             SyncCombo(combos_[static_cast<size_t>(combo)], e.Combo1[static_cast<size_t>(combo)]);
         else
             SyncLineEdit(text_[static_cast<size_t>(r)], e.Text1[static_cast<size_t>(r)]);
+        // A line that will not work reads dark on light red, with the reason as its tooltip.
+        const std::string& mark = e.marks[static_cast<size_t>(r)];
+        const QString style = mark.empty() ? QString() : QStringLiteral("background: #ffb3b3; color: black;");
+        if (field->styleSheet() != style) field->setStyleSheet(style);
+        if (!mark.empty()) field->setToolTip(QStringLiteral("Will not work: ") + Q(mark));
     }
     for (size_t i = 0; i < 2; ++i) SyncButton(buttons_[i], e.Command1[i].caption, false, e.Command1[i]);
     if (e.visible != isVisible()) setVisible(e.visible);
