@@ -97,10 +97,31 @@ private slots:
         for (const auto& e : f.MenuTree()) {
             QAction* a = main.Menu(e.name);
             QVERIFY2(a, e.name);
-            QCOMPARE(a->text(), QString::fromStdString(e.item->caption));
+            QCOMPARE(QString(a->text()).remove(QLatin1Char('&')), QString::fromStdString(e.item->caption));
             QCOMPARE(a->isChecked(), e.item->checked);
         }
         QCOMPARE(main.Menu("mnuNetwork")->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    // Alt and the menu's letter open it from the keyboard; an enlarged window gives the
+    // grid the extra width and height and moves nothing above it.
+    void keyboardMenusAndAnEnlargedWindow() {
+        StartedStation started;
+        auto& main = started.views->Main();
+        main.show();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTest::keyClick(main.Named("txtComments"), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QApplication::activePopupWidget()->close();
+        QWidget* grid = main.Named("EventLog");
+        QWidget* record = main.Named("Command1(0)");
+        const QRect before = grid->geometry(), button = record->geometry();
+        main.resize(main.width() + 300, main.height() + 200);
+        QTRY_COMPARE(grid->width(), before.width() + 300);
+        QCOMPARE(grid->height(), before.height() + 200);
+        QCOMPARE(grid->pos(), before.topLeft());
+        QCOMPARE(record->geometry(), button);
     }
 
     void anEventRecordedThroughTheWindowReachesTheFiles() {

@@ -88,6 +88,11 @@ MainWindow::MainWindow(Workstation& w, std::function<void(std::function<void()>)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    Refresh();  // the grid, the comments box and the panel take the new room
+}
+
 void MainWindow::Place(QWidget* w, int x, int y, int width, int height) {
     w->setGeometry(static_cast<int>(x * scale_), static_cast<int>(y * scale_), static_cast<int>(width * scale_),
                    static_cast<int>(height * scale_));
@@ -279,13 +284,43 @@ void MainWindow::Build() {
     auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
     f9->setContext(Qt::WindowShortcut);
     connect(f9, &QShortcut::activated, this, [this] { act_([this] { Activity_Form_KeyDown(w_, 120); }); });
+    // F10 opens the first menu, as on the desktops the operators know.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    f10->setContext(Qt::WindowShortcut);
+    connect(f10, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+    });
 }
+
+namespace {
+
+// A menu caption as Qt shows it: "&" doubled, and for a top-level menu "&" before its
+// Alt letter, so Alt+letter opens it (the captions of the models stay as they are).
+QString MenuText(const std::string& caption, QChar mnemonic) {
+    QString t = Q(caption).replace(QStringLiteral("&"), QStringLiteral("&&"));
+    if (!mnemonic.isNull()) {
+        int at = static_cast<int>(t.indexOf(mnemonic, 0, Qt::CaseInsensitive));
+        if (at >= 0) t.insert(at, QLatin1Char('&'));
+    }
+    return t;
+}
+
+}  // namespace
 
 void MainWindow::BuildMenus() {
     static const std::set<std::string> checkable = {"mnuAuto",      "mnuAutoEvent", "mnuStndLine", "mnuSelectLine",
                                                     "mnuCalcLine",  "mnuLastEvent", "mnuCurrSta",  "mnuLastSta",
                                                     "mnuAllEvents", "mnuMulti",     "mnuhtml"};
     auto tree = w_.frmActivity.MenuTree();
+    std::set<QChar> used;
+    for (const auto& e : tree) {
+        if (e.depth != 0) continue;
+        for (QChar c : Q(e.item->caption).toLower())
+            if (c.isLetter() && used.insert(c).second) {
+                mnemonics_[e.name] = c;
+                break;
+            }
+    }
     std::vector<QMenu*> stack;
     for (size_t i = 0; i < tree.size(); ++i) {
         const auto& e = tree[i];
@@ -293,15 +328,15 @@ void MainWindow::BuildMenus() {
         stack.resize(static_cast<size_t>(e.depth));
         std::string nm = e.name;
         if (parent) {
-            QMenu* m =
-                e.depth == 0 ? menuBar()->addMenu(Q(e.item->caption)) : stack.back()->addMenu(Q(e.item->caption));
+            QString text = MenuText(e.item->caption, mnemonics_[nm]);
+            QMenu* m = e.depth == 0 ? menuBar()->addMenu(text) : stack.back()->addMenu(text);
             m->setObjectName(QString::fromStdString(nm));
             actions_[nm] = m->menuAction();
             stack.push_back(m);
             continue;
         }
-        QAction* a =
-            e.depth == 0 ? menuBar()->addAction(Q(e.item->caption)) : stack.back()->addAction(Q(e.item->caption));
+        QString text = MenuText(e.item->caption, mnemonics_[nm]);
+        QAction* a = e.depth == 0 ? menuBar()->addAction(text) : stack.back()->addAction(text);
         a->setObjectName(QString::fromStdString(nm));
         a->setCheckable(checkable.count(nm) > 0);
         if (nm == "mnuNetwork") a->setShortcut(QKeySequence(Qt::Key_F1));
@@ -393,6 +428,19 @@ void MainWindow::Refresh() {
         central_->setMinimumSize(width, height);
         resize(width, height + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     }
+    // An enlarged window: the event panel keeps to the right edge (wider when its event
+    // names need it), the comments box and the grid take the rest of the extra room.
+    const int extraW = static_cast<int>(std::max(0, central_->width() - width) / scale_);
+    const int extraH = static_cast<int>(std::max(0, central_->height() - height) / scale_);
+    int longest = 0;
+    for (size_t i = 0; i < 30; ++i)
+        if (f.Option1[i].visible)
+            longest = std::max(longest, option1_[i]->fontMetrics().horizontalAdvance(Q(f.Option1[i].caption)));
+    for (size_t i = 0; i < 27; ++i)
+        if (f.Check1[i].visible)
+            longest = std::max(longest, check1_[i]->fontMetrics().horizontalAdvance(Q(f.Check1[i].caption)));
+    const int panelExtra = std::clamp(static_cast<int>(longest / scale_) + 40 - 206, 0, extraW);
+    const int panelX = 700 + extraW - panelExtra;
     // Header and event rows.
     struct Box {
         QWidget* w;
@@ -433,7 +481,7 @@ void MainWindow::Refresh() {
     for (size_t i = 0; i < 3; ++i) SyncButton(option3_[i], f.Option3[i].caption, f.Option3[i].value, f.Option3[i]);
     for (size_t i = 0; i < 2; ++i) SyncButton(option4_[i], f.Option4[i].caption, f.Option4[i].value, f.Option4[i]);
 
-    Place(comments_, 8, 160, 676, 46);
+    Place(comments_, 8, 160, 676 + extraW - panelExtra, 46);
     if (comments_->toPlainText() != Q(f.txtComments.text)) {
         comments_->setPlainText(Q(f.txtComments.text));
         comments_->moveCursor(QTextCursor::End);
@@ -449,7 +497,7 @@ void MainWindow::Refresh() {
     gridModel_->Rebind(f.EventLog);
     // A full-width grid passes under the panel, so it starts below Text2.
     int gridTop = f.EventLog.width > 700 ? 284 : 250;
-    Place(grid_, 8, gridTop, f.EventLog.width, 576 - gridTop);
+    Place(grid_, 8, gridTop, f.EventLog.width + extraW - panelExtra, 576 - gridTop + extraH);
     gridModel_->Changed();
     for (int c = 0; c + 1 < f.EventLog.cols && c < static_cast<int>(f.EventLog.colWidth.size()); ++c) {
         int px = static_cast<int>(f.EventLog.colWidth[static_cast<size_t>(c)] / kTwipsPerPixel * scale_);
@@ -461,8 +509,8 @@ void MainWindow::Refresh() {
 
     // Selection panel.
     int panelH = std::max(120, f.frmSelectEvent.height - 36);
-    Place(selectEvent_, 700, 4, f.frmSelectEvent.width, panelH);
-    Place(selectMulti_, 700, 4, f.frmSelectMulti.width, panelH);
+    Place(selectEvent_, panelX, 4, f.frmSelectEvent.width + panelExtra, panelH);
+    Place(selectMulti_, panelX, 4, f.frmSelectMulti.width + panelExtra, panelH);
     selectEvent_->setTitle(Q(f.frmSelectEvent.caption));
     selectEvent_->setToolTip(Q(f.frmSelectEvent.tooltip));
     selectEvent_->setVisible(f.frmSelectEvent.visible);
@@ -474,18 +522,18 @@ void MainWindow::Refresh() {
     for (size_t i = 0; i < 30; ++i) {
         option1_[i]->setGeometry(static_cast<int>(8 * scale_),
                                  static_cast<int>((20 + rowH * static_cast<int>(i)) * scale_),
-                                 static_cast<int>(206 * scale_), static_cast<int>(rowH * scale_));
+                                 static_cast<int>((206 + panelExtra) * scale_), static_cast<int>(rowH * scale_));
         SyncButton(option1_[i], f.Option1[i].caption, f.Option1[i].value, f.Option1[i]);
         option1_[i]->setToolTip(Q(f.Option1[i].caption));
     }
     for (size_t i = 0; i < 27; ++i) {
         check1_[i]->setGeometry(static_cast<int>(8 * scale_),
                                 static_cast<int>((20 + rowH * static_cast<int>(i)) * scale_),
-                                static_cast<int>(206 * scale_), static_cast<int>(rowH * scale_));
+                                static_cast<int>((206 + panelExtra) * scale_), static_cast<int>(rowH * scale_));
         SyncButton(check1_[i], f.Check1[i].caption, f.Check1[i].value != 0, f.Check1[i]);
         check1_[i]->setToolTip(Q(f.Check1[i].caption));
     }
-    Place(text2_, 700, f.Text2.top, 220, 22);
+    Place(text2_, panelX, f.Text2.top, 220, 22);
     text2_->setText(Q(f.Text2.text));
     text2_->setVisible(f.Text2.visible);
 
@@ -503,7 +551,8 @@ void MainWindow::Refresh() {
         auto it = actions_.find(e.name);
         if (it == actions_.end()) continue;
         QAction* a = it->second;
-        if (a->text() != Q(e.item->caption)) a->setText(Q(e.item->caption));
+        QString text = MenuText(e.item->caption, mnemonics_[e.name]);
+        if (a->text() != text) a->setText(text);
         if (a->isCheckable() && a->isChecked() != e.item->checked) a->setChecked(e.item->checked);
         a->setEnabled(e.item->enabled);
     }

@@ -44,6 +44,7 @@ private:
     void BuildMenus();
     void Place(QWidget* w, int x, int y, int width, int height);
     void OnTick();
+    void resizeEvent(QResizeEvent* e) override;
 
     Workstation& w_;
     std::function<void(std::function<void()>)> act_;
@@ -64,6 +65,7 @@ private:
     GridModel* gridModel_ = nullptr;
     QLineEdit* text2_ = nullptr;
     std::array<QLabel*, 8> panels_{};
+    std::map<std::string, QChar> mnemonics_;  // the Alt letter of each top-level menu
     std::array<QLabel*, 11> labels_{};
     QTimer* timer1_ = nullptr;
     QTimer* clock_ = nullptr;
