@@ -46,5 +46,8 @@ echo "stations: 4, events recorded: $((4 * n)), shared log lines: $lines, whole 
 for s in A B C D; do
     role=$(($(wc -l < "$shared/0701JD$s.csv") - 1))
     [ "$role" -eq "$n" ] || { echo "role log of $s holds $role events"; exit 1; }
+    # the numbers each station's grid showed are the numbers its files hold
+    [ "$(grep -v ' recorded ' "$root/$s.out" | cut -d' ' -f2)" = "$(tail -n +2 "$root/$s/C/VarnelGPS/0701JDEvents.csv" | cut -d, -f2)" ] ||
+        { echo "station $s showed other numbers than it saved"; exit 1; }
 done
 echo "4 stations: nothing lost, nothing torn, no number twice, no gap"
