@@ -28,8 +28,8 @@ using namespace varnel;
 
 namespace {
 
-const char* kGga = "$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47";
-const char* kRmc = "$GPRMC,140509.00,A,3254.000,N,11718.000,W,0.0,0.0,050726,,,*00";
+const char* kGga = "$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*1A";
+const char* kRmc = "$GPRMC,140509.00,A,3254.000,N,11718.000,W,0.0,0.0,050726,,,*0C";
 
 std::string Record() {
     return "0701JD,42,93.3,26.7,93.6,27.0,05-Jul-2026,14:05:27,32.900000,-117.300000,CTD,CTD DEPLOYED,JD,"
@@ -100,7 +100,7 @@ void BM_ReadGpsFile(benchmark::State& s) {
     Bench b;
     std::string text = std::string(kGga) + "\r\n" + kRmc + "\r\n";
     for (int i = 2; i < s.range(0); ++i)
-        text += "$GPGSV,3,1,12,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75\r\n";
+        text += "$GPGSV,3,1,12,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*7F\r\n";
     Write(b.root / "Q/E/CurrPos.txt", text);
     for (auto _ : s) benchmark::DoNotOptimize(ReadGpsFile(*b.w, "Q:\\E\\CurrPos.txt"));
 }

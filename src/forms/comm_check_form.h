@@ -31,6 +31,7 @@ struct CommCheckForm {
     int reading = 0;     // 1 while input is fetched
     std::string buffer;  // received, not yet shown
     bool bufferCapped = false;
+    long skippedSentences = 0;  // sentences with a wrong checksum left out of the position file
 };
 
 }  // namespace varnel

@@ -1,5 +1,6 @@
 #include "nav/gps_file.h"
 
+#include "nav/nmea_sentence.h"
 #include "platform/strings.h"
 #include "text/nav_date.h"
 
@@ -39,7 +40,7 @@ GpsTexts ParseGpsLines(const std::vector<std::string>& lines, const std::string&
     std::vector<std::string> a(21), b(21);
     size_t found = lines.size();
     for (size_t i = 0; i < lines.size(); ++i)
-        if (Contains(lines[i], primary)) {
+        if (FindSentence(lines[i], primary) != std::string::npos) {
             found = i;
             break;
         }
@@ -48,29 +49,32 @@ GpsTexts ParseGpsLines(const std::vector<std::string>& lines, const std::string&
         return g;
     }
     SplitSentence(lines[found], a);
+    const std::string type = SentenceType(primary), secondType = SentenceType(second);
     bool haveSecond = false;  // without a 2nd sentence after the primary the date stays empty
-    if (primary == "$GPGGA" && !second.empty())
+    if (type == "GGA" && !second.empty())
         for (size_t i = found; i < lines.size(); ++i)
-            if (Contains(lines[i], second)) {
+            if (FindSentence(lines[i], second) != std::string::npos) {
                 SplitSentence(lines[i], b);
                 haveSecond = true;
             }
-    if (primary == "$GPGGA") {
+    if (type == "GGA") {
         g.time = Hms(At(a, 1));
         SplitDegrees(At(a, 2), 2, g.latDeg, g.latMin);
         SplitDegrees(At(a, 4), 3, g.lonDeg, g.lonMin);
+        g.fixQuality = At(a, 6);
         if (!haveSecond)
             g.date.clear();
-        else if (second == "$GPZDA")
+        else if (secondType == "ZDA")
             g.date = ConvertNavDate(At(b, 2) + At(b, 3) + At(b, 4));
-        else if (second == "$GPRMC")
+        else if (secondType == "RMC")
             g.date = ConvertNavDate(At(b, 9));
-    } else if (primary == "$GPRMC") {
+    } else if (type == "RMC") {
         g.time = Hms(At(a, 1));
         g.date = ConvertNavDate(At(a, 9));
         SplitDegrees(At(a, 3), 2, g.latDeg, g.latMin);
         SplitDegrees(At(a, 5), 3, g.lonDeg, g.lonMin);
-    } else if (primary == "$GPWPL") {
+        g.fixQuality = At(a, 2) == "V" ? "0" : "1";
+    } else if (type == "WPL") {
         // A waypoint gives a position only: $GPWPL,ddmm.mm,N,dddmm.mm,W,name
         SplitDegrees(At(a, 1), 2, g.latDeg, g.latMin);
         SplitDegrees(At(a, 3), 3, g.lonDeg, g.lonMin);
@@ -106,12 +110,18 @@ GpsTexts ReadGpsFile(Workstation& w, const std::string& path) {
 }
 
 void WriteSentenceFile(Workstation& w, const std::string& display) {
+    auto& c = w.frmCommCheck;
+    // The first sentence of the identifier whose checksum is not wrong; a damaged one
+    // (line noise) is skipped and counted.
     auto sentence = [&](const std::string& id) -> std::string {
         if (id.empty()) return "";
-        auto p = display.find(id);
-        if (p == std::string::npos) return "";
-        auto e = display.find('\r', p);
-        return display.substr(p, e == std::string::npos ? std::string::npos : e - p);
+        for (size_t p = FindSentence(display, id); p != std::string::npos; p = FindSentence(display, id, p + 1)) {
+            auto e = display.find('\r', p);
+            std::string s = display.substr(p, e == std::string::npos ? std::string::npos : e - p);
+            if (!BadChecksum(s)) return s;
+            ++c.skippedSentences;
+        }
+        return "";
     };
     std::string primary = sentence(w.cfg[14]);
     std::string second = sentence(w.cfg[15]);

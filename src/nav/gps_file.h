@@ -12,6 +12,7 @@ namespace varnel {
 
 struct GpsTexts {
     std::string latDeg, latMin, lonDeg, lonMin, date, time;
+    std::string fixQuality;  // GGA's fix quality, "0" for an RMC that reports no fix; empty when unknown
 };
 
 // Splits like SplitFields with no count limit: field k to element k (list grows
@@ -26,8 +27,9 @@ GpsTexts ParseGpsLines(const std::vector<std::string>& lines, const std::string&
 // 2000 ms: six silent retries, then the question; No gives up for this tick.
 GpsTexts ReadGpsFile(Workstation& w, const std::string& path);
 
-// The serial window's writer: the first primary and 2nd sentences in `display`
-// written as quoted lines to Data Directory + "GPS Current Position:".
+// The serial window's writer: the first primary and 2nd sentences in `display` (of any
+// talker, sentences with a wrong checksum skipped and counted) written as quoted lines
+// to Data Directory + "GPS Current Position:".
 void WriteSentenceFile(Workstation& w, const std::string& display);
 
 }  // namespace varnel

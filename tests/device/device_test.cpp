@@ -118,8 +118,8 @@ private slots:
         QCOMPARE(w.frmActivity.Text1[3].text, std::string("33.45000"));
         QCOMPARE(w.frmActivity.CalcLine, std::string("90.1"));
         send(
-            "$GPGGA,150000.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47\r\n"
-            "$GPRMC,150000.00,A,3254.000,N,11718.000,W,0.0,0.0,060726,,,*00\r\n");
+            "$GPGGA,150000.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*17\r\n"
+            "$GPRMC,150000.00,A,3254.000,N,11718.000,W,0.0,0.0,060726,,,*02\r\n");
         QTest::qWait(200);
         station.Act([&] { Timer1_Timer(w); });
         QCOMPARE(w.frmActivity.Text1[3].text, std::string("32.90000"));

@@ -11,7 +11,7 @@ trap 'rm -rf "$root"' EXIT
 shared="$root/Q/CRUISE"
 mkdir -p "$shared"
 printf '1\r\n' > "$shared/EventNumber.txt"
-printf '$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47\r\n$GPRMC,140509.00,A,3254.000,N,11718.000,W,0.0,0.0,050726,,,*00\r\n' > "$shared/CurrPos.txt"
+printf '$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*1A\r\n$GPRMC,140509.00,A,3254.000,N,11718.000,W,0.0,0.0,050726,,,*0C\r\n' > "$shared/CurrPos.txt"
 for s in A B C D; do
     home="$root/$s/C/VarnelGPS"
     mkdir -p "$home"

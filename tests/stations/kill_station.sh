@@ -12,7 +12,7 @@ shared="$root/Q/CRUISE"
 home="$root/A/C/VarnelGPS"
 mkdir -p "$shared" "$home"
 printf '1\r\n' > "$shared/EventNumber.txt"
-printf '$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47\r\n$GPRMC,140509.00,A,3254.000,N,11718.000,W,0.0,0.0,050726,,,*00\r\n' > "$shared/CurrPos.txt"
+printf '$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*1A\r\n$GPRMC,140509.00,A,3254.000,N,11718.000,W,0.0,0.0,050726,,,*0C\r\n' > "$shared/CurrPos.txt"
 printf '%s\r\n' Ormanti 0701JD 'Q:\CRUISE\' 'Q:\CRUISE\' AEvents.txt Watch.txt EventNumber.txt CurrPos.txt \
     1000 NETWORK NETWORK 1 4800,n,8,1 '$GPGGA' '$GPRMC' STANDARD LASTEVENT CommentOpt.txt NUMERIC SINGLE \
     > "$home/VarnelGPS.cfg"

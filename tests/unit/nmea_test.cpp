@@ -7,6 +7,7 @@
 #include "config/configuration.h"
 #include "nav/gps_file.h"
 #include "nav/met_file.h"
+#include "nav/nmea_sentence.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
@@ -23,12 +24,13 @@ GpsTexts Parse(std::vector<std::string> lines, const std::string& primary = "$GP
     if (status) *status = st;
     return g;
 }
-const char* kGga = "$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*47";
-const char* kRmc = "$GPRMC,140510.00,A,3255.000,N,11719.000,W,0.0,0.0,050726,,,*00";
-const char* kZda = "$GPZDA,140511.00,06,07,2026,00,00*60";
+const char* kGga = "$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*1A";
+const char* kRmc = "$GPRMC,140510.00,A,3255.000,N,11719.000,W,0.0,0.0,050726,,,*04";
+const char* kZda = "$GPZDA,140511.00,06,07,2026,00,00*61";
 }  // namespace
 
 TEST(ReadGpsLines, PrimaryAndSecondSentences) {
+    const std::string gn = "$GN" + std::string(kGga + 3), gnZda = "$GN" + std::string(kZda + 3);
     struct Row {
         std::vector<std::string> lines;
         const char *primary, *second;
@@ -38,46 +40,76 @@ TEST(ReadGpsLines, PrimaryAndSecondSentences) {
         {{kGga, kZda},
          "$GPGGA",
          "$GPZDA",
-         {"32", "54.000", "117", "18.000", "06-Jul-2026", "14:05:09"},
+         {"32", "54.000", "117", "18.000", "06-Jul-2026", "14:05:09", "1"},
          "GPS Status: Good"},
         {{kGga, kRmc},
          "$GPGGA",
          "$GPRMC",
-         {"32", "54.000", "117", "18.000", "05-Jul-2026", "14:05:09"},
+         {"32", "54.000", "117", "18.000", "05-Jul-2026", "14:05:09", "1"},
          "GPS Status: Good"},
-        {{kZda, kGga}, "$GPGGA", "$GPZDA", {"32", "54.000", "117", "18.000", "", "14:05:09"}, "GPS Status: Good"},
-        {{kRmc}, "$GPRMC", "", {"32", "55.000", "117", "19.000", "05-Jul-2026", "14:05:10"}, "GPS Status: Good"},
+        // any talker of the configured sentence type, and the GN form configured
+        {{gn, gnZda},
+         "$GPGGA",
+         "$GPZDA",
+         {"32", "54.000", "117", "18.000", "06-Jul-2026", "14:05:09", "1"},
+         "GPS Status: Good"},
+        {{kGga, gnZda},
+         "$GNGGA",
+         "$GNZDA",
+         {"32", "54.000", "117", "18.000", "06-Jul-2026", "14:05:09", "1"},
+         "GPS Status: Good"},
+        {{"$BDGGA" + std::string(kGga + 6)},
+         "$GPGGA",
+         "",
+         {"32", "54.000", "117", "18.000", "", "14:05:09", "1"},
+         "GPS Status: Good"},
+        {{"$XXGGA" + std::string(kGga + 6)}, "$GPGGA", "", {}, "GPS Status: BAD!"},  // no satellite talker
+        {{kZda, kGga}, "$GPGGA", "$GPZDA", {"32", "54.000", "117", "18.000", "", "14:05:09", "1"}, "GPS Status: Good"},
+        {{kRmc}, "$GPRMC", "", {"32", "55.000", "117", "19.000", "05-Jul-2026", "14:05:10", "1"}, "GPS Status: Good"},
+        {{"$GPRMC,140510.00,V,,,,,,,050726,,,*34"},
+         "$GNRMC",
+         "",
+         {"", "", "", "", "05-Jul-2026", "14:05:10", "0"},
+         "GPS Status: Good"},
         {{kGga}, "GPGGA", "$GPRMC", {}, "GPS Status: Good"},  // parsed by the configured identifier: no fields
-        {{kGga, "$GPGGA,150000.00,1000.000,N,01000.000,W,1*00"},
+        {{kGga, "$GPGGA,150000.00,1000.000,N,01000.000,W,1*64"},
          "$GPGGA",
          "",
-         {"32", "54.000", "117", "18.000", "", "14:05:09"},
+         {"32", "54.000", "117", "18.000", "", "14:05:09", "1"},
          "GPS Status: Good"},
-        {{"$GPGGA,140509.00,,N,11718.000,W,1,08*47"},
+        {{"$GPGGA,140509.00,,N,11718.000,W,0,00*54"},
          "$GPGGA",
          "",
-         {"", "", "117", "18.000", "", "14:05:09"},
+         {"", "", "117", "18.000", "", "14:05:09", "0"},
          "GPS Status: Good"},
         {{kRmc}, "$GPGGA", "$GPRMC", {}, "GPS Status: BAD!"},
-        {{"$GPWPL,3254.000,N,11718.000,W,HOME*00"},
+        {{"$GPWPL,3254.000,N,11718.000,W,HOME*58"},
          "$GPWPL",
          "",
-         {"32", "54.000", "117", "18.000", "", ""},
+         {"32", "54.000", "117", "18.000", "", "", ""},
          "GPS Status: Good"},
-        {{"$GNGGA,140509.00,3254.000,N,11718.000,W,1*47"}, "GGA", "", {}, "GPS Status: Good"},
+        {{"$GNGGA,140509.00,3254.000,N,11718.000,W,1*79"}, "GGA", "", {}, "GPS Status: Good"},
     };
     for (const auto& r : rows) {
         std::string status;
         GpsTexts g = Parse(r.lines, r.primary, r.second, &status);
         SCOPED_TRACE(std::string(r.primary) + " " + r.lines.front());
         EXPECT_EQ(status, r.status);
-        EXPECT_EQ(g.latDeg, r.expect.latDeg);
-        EXPECT_EQ(g.latMin, r.expect.latMin);
-        EXPECT_EQ(g.lonDeg, r.expect.lonDeg);
-        EXPECT_EQ(g.lonMin, r.expect.lonMin);
-        EXPECT_EQ(g.date, r.expect.date);
-        EXPECT_EQ(g.time, r.expect.time);
+        EXPECT_EQ(g.latDeg + "|" + g.latMin + "|" + g.lonDeg + "|" + g.lonMin + "|" + g.date + "|" + g.time + "|" +
+                      g.fixQuality,
+                  r.expect.latDeg + "|" + r.expect.latMin + "|" + r.expect.lonDeg + "|" + r.expect.lonMin + "|" +
+                      r.expect.date + "|" + r.expect.time + "|" + r.expect.fixQuality);
     }
+}
+
+TEST(NmeaSentence, ChecksumsAreCheckedOnlyWhenPresent) {
+    struct {
+        const char* sentence;
+        bool bad;
+    } rows[] = {{"$GPZDA,140511.00,06,07,2026,00,00*61", false}, {"$GPZDA,140511.00,06,07,2026,00,00*60", true},
+                {"$GPZDA,140511.00,06,07,2026,00,00", false},    {"$GPZDA,140511.00,06,07,2026,00,00*6", false},
+                {"$GPZDA,140511.00,06,07,2026,00,00*zz", false}, {"garbage *12", false}};
+    for (const auto& r : rows) EXPECT_EQ(BadChecksum(r.sentence), r.bad) << r.sentence;
 }
 
 TEST(MetItems, QuotesLineBreaksAndTags) {
@@ -105,31 +137,37 @@ TEST(MetItems, MoreThan201ItemsIsAnError) {
     EXPECT_THROW(ParseMetItems(s + "y,z", items, la, lo), MetError);
 }
 
-// Real receiver captures through the reader: no crash, and positions as sent.
-TEST(ReceiverCaptures, EveryCaptureParsesWithoutFault) {
-    const char* logs[] = {"hemi.log", "skytraq-dgps.log", "bu353s4.log", "ublox-8.log", "garmin48.log"};
-    int parsedPositions = 0;
-    for (const char* name : logs) {
-        std::ifstream in(std::string(VARNEL_SHARED_DATA) + "/nmea/" + name, std::ios::binary);
+// Real receiver captures through the reader: the $GP and $GN configurations give the same
+// dates, times and positions as a $GP receiver would send them, and as many as listed.
+TEST(ReceiverCaptures, AnyTalkerGivesThePositionsAsSent) {
+    struct {
+        const char* name;
+        int positions;  // windows of 20 lines that give a position
+    } captures[] = {
+        {"hemi.log", 56}, {"skytraq-dgps.log", 1024}, {"bu353s4.log", 90}, {"ublox-8.log", 1007}, {"garmin48.log", 90}};
+    for (const auto& c : captures) {
+        std::ifstream in(std::string(VARNEL_SHARED_DATA) + "/nmea/" + c.name, std::ios::binary);
         if (!in) GTEST_SKIP() << "shared NMEA captures not found";
         std::stringstream ss;
         ss << in.rdbuf();
-        std::vector<std::string> window;
+        std::vector<std::string> window, asGp;
+        int positions = 0;
+        auto text = [](const GpsTexts& g) { return g.latDeg + g.latMin + g.lonDeg + g.lonMin + g.date + g.time; };
         for (auto& line : SplitLines(ss.str())) {
             if (!line.empty() && line[0] == '#') continue;
             window.push_back(line);
-            if (window.size() > 20) window.erase(window.begin());
-            for (const char* primary : {"$GPGGA", "$GPRMC", "GGA"}) {
-                std::string status;
-                GpsTexts g = ParseGpsLines(window, primary, "$GPZDA", status);
-                if (!g.latDeg.empty() && Val(g.latDeg) > 0) {
-                    ++parsedPositions;
-                    EXPECT_LE(Val(g.latMin), 60.0) << name << ": " << line;
-                }
+            asGp.push_back(ReplaceAll(line, "$GN", "$GP"));
+            if (window.size() > 20) window.erase(window.begin()), asGp.erase(asGp.begin());
+            GpsTexts gp = Parse(window, "$GPGGA", "$GPZDA"), gn = Parse(window, "$GNGGA", "$GNZDA");
+            ASSERT_EQ(text(gp), text(gn)) << c.name << ": " << line;
+            ASSERT_EQ(text(gp), text(Parse(asGp, "$GPGGA", "$GPZDA"))) << c.name << ": " << line;
+            if (Val(gp.latDeg) > 0) {
+                ++positions;
+                EXPECT_LE(Val(gp.latMin), 60.0) << c.name << ": " << line;
             }
         }
+        EXPECT_EQ(positions, c.positions) << c.name;
     }
-    EXPECT_GT(parsedPositions, 100);
 }
 
 // Meaningful under the sanitizers: random bytes through every text routine.
