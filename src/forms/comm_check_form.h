@@ -2,6 +2,8 @@
 // display of received sentences, "Save Settings" and "Hide GPS".
 #pragma once
 #include <array>
+#include <deque>
+#include <set>
 #include <string>
 
 #include "platform/controls.h"
@@ -31,7 +33,13 @@ struct CommCheckForm {
     int reading = 0;     // 1 while input is fetched
     std::string buffer;  // received, not yet shown
     bool bufferCapped = false;
-    long skippedSentences = 0;  // sentences with a wrong checksum left out of the position file
+    // The receiver at a glance, shown under the display (lblReceiver).
+    Label lblReceiver;
+    std::set<std::string> talkers;             // talkers seen ("GP", "GN")
+    std::string fixQuality, satellites, hdop;  // from the last GGA
+    long skippedSentences = 0;                 // sentences with a wrong checksum
+    std::deque<long long> sentenceTimes;       // when the sentences of the last 10 s came
+    long long lastSentenceMs = -1;
 };
 
 }  // namespace varnel

@@ -3,6 +3,7 @@
 #include "config/configuration.h"
 #include "events/event_number.h"
 #include "nav/gps_file.h"
+#include "nav/receiver_status.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
 
@@ -133,6 +134,7 @@ void ParseInput(Workstation& w) {
     while ((cr = c.buffer.find('\r')) != std::string::npos) {
         std::string line = c.buffer.substr(0, cr);
         c.buffer.erase(0, std::min(cr + 2, c.buffer.size()));
+        NoteSentence(c, line, w.host.ElapsedMs());
         c.txtDisplay.text += line + "\r\n";
         if (c.txtDisplay.text.size() > kDisplayLimit)
             c.txtDisplay.text = c.txtDisplay.text.substr(c.txtDisplay.text.size() - kDisplayLimit);
@@ -152,6 +154,7 @@ void CommCheck_Timer1_Timer(Workstation& w) {
     if (w.frmCommCheck.reading != 1) return;
     FetchInput(w);
     ParseInput(w);
+    w.frmCommCheck.lblReceiver.caption = ReceiverSummary(w.frmCommCheck, w.host.ElapsedMs());
 }
 
 void CommCheck_Command1_Click(Workstation& w) {

@@ -110,16 +110,14 @@ GpsTexts ReadGpsFile(Workstation& w, const std::string& path) {
 }
 
 void WriteSentenceFile(Workstation& w, const std::string& display) {
-    auto& c = w.frmCommCheck;
     // The first sentence of the identifier whose checksum is not wrong; a damaged one
-    // (line noise) is skipped and counted.
+    // (line noise) is skipped.
     auto sentence = [&](const std::string& id) -> std::string {
         if (id.empty()) return "";
         for (size_t p = FindSentence(display, id); p != std::string::npos; p = FindSentence(display, id, p + 1)) {
             auto e = display.find('\r', p);
             std::string s = display.substr(p, e == std::string::npos ? std::string::npos : e - p);
             if (!BadChecksum(s)) return s;
-            ++c.skippedSentences;
         }
         return "";
     };

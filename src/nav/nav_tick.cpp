@@ -11,8 +11,10 @@
 #include "grid/grid_conversion.h"
 #include "grid/standard_stations.h"
 #include "lists/line_station_boxes.h"
+#include "nav/fix_health.h"
 #include "nav/gps_file.h"
 #include "nav/met_file.h"
+#include "nav/receiver_status.h"
 #include "platform/datetime.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
@@ -82,6 +84,7 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
         f.Text1[2].text = g.time;
         f.Text1[3].text = FormatSingle(lat, "00.00000");
         f.Text1[4].text = FormatSingle(lon, "#000.00000");
+        ShowFixHealth(w, g);
     } else if (src == "MET") {
         ParseMetItems(w.files().ReadAll(f.CurrPosFile), f.metItems, f.metLaPos, f.metLoPos);
         f.StatusBar1.panel[1] = "Reading Current Position file...";
@@ -168,12 +171,15 @@ void PollUdp(Workstation& w) {
             std::string t = ReplaceAll(ReplaceAll(d, "\r\n", "\r"), "\n", "\r");
             if (t.back() != '\r') t += '\r';
             nmea += ReplaceAll(t, "\r", "\r\n");
+            for (size_t at = 0, cr; (cr = t.find('\r', at)) != std::string::npos; at = cr + 1)
+                NoteSentence(w.frmCommCheck, t.substr(at, cr - at), w.host.ElapsedMs());
             f.udpRecord.clear();
         } else {
             ++f.udpMalformed;
         }
     }
     if (!nmea.empty()) WriteSentenceFile(w, nmea);
+    w.frmCommCheck.lblReceiver.caption = ReceiverSummary(w.frmCommCheck, w.host.ElapsedMs());
 }
 
 void mnuAuto_Click(Workstation& w) {

@@ -77,11 +77,13 @@ struct Grid : Control {
     const std::string& Cell(int r, int c) const { return cells.at(static_cast<size_t>(r)).at(static_cast<size_t>(c)); }
 };
 
-// Six panels numbered 1 to 6 (element 0 unused), and panel 7 after them, shown only
-// while it has something to say (events waiting for the shared folder).
+// Six panels numbered 1 to 6 (element 0 unused), then panel 7 (events waiting for the
+// shared folder, shown only while any wait) and panel 8 (the health of the position
+// fix). An alert panel is shown in a colour that reads on a dim bridge screen.
 struct StatusBar : Control {
-    std::array<std::string, 8> panel{};
-    std::array<std::string, 8> panelTooltip{};
+    std::array<std::string, 9> panel{};
+    std::array<std::string, 9> panelTooltip{};
+    std::array<bool, 9> panelAlert{};
 };
 
 }  // namespace varnel

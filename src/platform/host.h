@@ -34,6 +34,10 @@ public:
     virtual DateTime Now() = 0;
     // Milliseconds on a clock that only moves forward (for waits measured by this station).
     virtual long long ElapsedMs();
+    // The workstation clock in UTC (the receivers' time).
+    virtual DateTime UtcNow() { return Now(); }
+    // How long ago the file was last written, in milliseconds; -1 when there is no file.
+    virtual long long FileAgeMs(const std::string& path);
     virtual std::optional<std::string> OpenFileDialog(const std::string& initialFolder) = 0;
     virtual std::optional<std::string> SaveFileDialog(const std::string& initialFolder) = 0;
     // "notepad PATH": starts the system's plain-text editor on the file.

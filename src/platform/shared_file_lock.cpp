@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include <chrono>
+#include <filesystem>
 
 namespace varnel {
 
@@ -27,6 +28,14 @@ bool HolderIsGone(const std::string& holder) {
 }
 
 }  // namespace
+
+long long Host::FileAgeMs(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    auto written = fs::last_write_time(Files().Native(path), ec);
+    if (ec) return -1;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(fs::file_time_type::clock::now() - written).count();
+}
 
 std::string LockOwnerText() {
     char host[256] = {};

@@ -57,7 +57,7 @@ std::optional<ControlRef> Main(ActivityForm& f, const ParsedName& n) {
     VARNEL_CONTROL(f, Label1);
     // clang-format on
     if (n.base == "StatusBar1") {
-        if (n.index < 1 || n.index > 7) return std::nullopt;
+        if (n.index < 1 || n.index > 8) return std::nullopt;
         return ControlRef(PanelRef{&f.StatusBar1, n.index});
     }
     for (auto& e : f.MenuTree())
@@ -75,7 +75,7 @@ std::optional<ControlRef> FindControl(Workstation& w, const ParsedName& n) {
         VARNEL_CONTROL(c, Text1); VARNEL_CONTROL(c, Text2); VARNEL_CONTROL(c, Text3); VARNEL_CONTROL(c, Option1);
         VARNEL_CONTROL(c, Option2); VARNEL_CONTROL(c, Option3); VARNEL_CONTROL(c, Option4); VARNEL_CONTROL(c, Option5);
         VARNEL_CONTROL(c, btnGo); VARNEL_CONTROL(c, Command1); VARNEL_CONTROL(c, Command2); VARNEL_CONTROL(c, txtDisplay);
-        VARNEL_CONTROL(c, Timer1); VARNEL_CONTROL(c, Frame1);
+        VARNEL_CONTROL(c, Timer1); VARNEL_CONTROL(c, Frame1); VARNEL_CONTROL(c, lblReceiver);
         // clang-format on
     } else if (n.window == "FrmEditCFG") {
         auto& e = w.FrmEditCFG;
@@ -156,6 +156,7 @@ std::string MainValue(const ControlRef& c) {
 std::optional<std::string> Property(const ControlRef& c, const std::string& prop, int arg) {
     if (auto* p = std::get_if<PanelRef>(&c)) {
         if (prop == "tooltip") return p->bar->panelTooltip[static_cast<size_t>(p->panel)];
+        if (prop == "alert") return Bool(p->bar->panelAlert[static_cast<size_t>(p->panel)]);
         if (prop == "text" || prop == "caption") return MainValue(c);
         return std::nullopt;
     }

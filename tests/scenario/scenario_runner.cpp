@@ -253,8 +253,10 @@ private:
             sc_->Switch(tok_[1]);
         } else if (cmd == "file") {
             WriteLines(sc_->Native(tok_[1]), Block());
+            h.written[sc_->Native(tok_[1])] = h.ElapsedMs();
         } else if (cmd == "rawfile") {
             std::ofstream(sc_->Native(tok_[1]), std::ios::binary) << tok_[2];
+            h.written[sc_->Native(tok_[1])] = h.ElapsedMs();
         } else if (cmd == "include") {
             s_.Include(fs::path(path_).parent_path(), {tok_.begin() + 1, tok_.end()}, ln_);
         } else if (cmd == "setline") {

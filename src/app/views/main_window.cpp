@@ -257,8 +257,8 @@ void MainWindow::Build() {
     // Status bar with its six panels; 4 and 5 keep the date and the time themselves.
     // Panel 7 shows only while events wait for the shared folder, in a colour that
     // reads on a dim bridge screen.
-    const int widths[] = {0, 330, 110, 130, 80, 70, 110, 200};
-    for (int i = 1; i <= 7; ++i) {
+    const int widths[] = {0, 330, 110, 130, 80, 70, 110, 200, 220};
+    for (int i = 1; i <= 8; ++i) {
         panels_[static_cast<size_t>(i)] = new QLabel(this);
         panels_[static_cast<size_t>(i)]->setFrameShape(QFrame::StyledPanel);
         panels_[static_cast<size_t>(i)]->setMinimumWidth(static_cast<int>(widths[i] * scale_));
@@ -267,6 +267,7 @@ void MainWindow::Build() {
     }
     panels_[7]->setStyleSheet(QStringLiteral("QLabel { background: #ffd24d; color: black; font-weight: bold; }"));
     panels_[7]->hide();
+    panels_[8]->hide();
     statusBar()->setSizeGripEnabled(false);
     clock_ = new QTimer(this);
     auto showClock = [this] {
@@ -537,12 +538,18 @@ void MainWindow::Refresh() {
     text2_->setText(Q(f.Text2.text));
     text2_->setVisible(f.Text2.visible);
 
-    for (int i = 1; i <= 7; ++i) {
+    for (int i = 1; i <= 8; ++i) {
         if (i == 4 || i == 5) continue;
         panels_[static_cast<size_t>(i)]->setText(Q(f.StatusBar1.panel[static_cast<size_t>(i)]));
     }
     panels_[7]->setVisible(!f.StatusBar1.panel[7].empty());
-    for (int i = 1; i <= 7; ++i)
+    panels_[8]->setVisible(!f.StatusBar1.panel[8].empty());
+    // The fix's health: black on amber when stale, without fix or off the clock.
+    const QString fixStyle = f.StatusBar1.panelAlert[8]
+                                 ? QStringLiteral("QLabel { background: #ffb000; color: black; font-weight: bold; }")
+                                 : QString();
+    if (panels_[8]->styleSheet() != fixStyle) panels_[8]->setStyleSheet(fixStyle);
+    for (int i = 1; i <= 8; ++i)
         panels_[static_cast<size_t>(i)]->setToolTip(Q(f.StatusBar1.panelTooltip[static_cast<size_t>(i)].empty()
                                                           ? f.StatusBar1.tooltip
                                                           : f.StatusBar1.panelTooltip[static_cast<size_t>(i)]));

@@ -64,7 +64,7 @@ private:
     QTableView* grid_ = nullptr;
     GridModel* gridModel_ = nullptr;
     QLineEdit* text2_ = nullptr;
-    std::array<QLabel*, 8> panels_{};
+    std::array<QLabel*, 9> panels_{};
     std::map<std::string, QChar> mnemonics_;  // the Alt letter of each top-level menu
     std::array<QLabel*, 11> labels_{};
     QTimer* timer1_ = nullptr;

@@ -76,6 +76,10 @@ CommCheckWindow::CommCheckWindow(Workstation& w, Act act) : w_(w), act_(std::mov
     mono.setStyleHint(QFont::TypeWriter);
     display_->setFont(mono);
     top->addWidget(display_);
+    receiver_ = new QLabel;
+    receiver_->setWordWrap(true);
+    receiver_->setObjectName(QStringLiteral("lblReceiver"));
+    top->addWidget(receiver_);
     auto* buttons = new QHBoxLayout;
     go_ = new QPushButton;
     save_ = new QPushButton;
@@ -113,6 +117,7 @@ void CommCheckWindow::Refresh() {
         display_->setPlainText(Q(c.txtDisplay.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         display_->verticalScrollBar()->setValue(display_->verticalScrollBar()->maximum());
     }
+    if (receiver_->text() != Q(c.lblReceiver.caption)) receiver_->setText(Q(c.lblReceiver.caption));
     SyncButton(go_, c.btnGo.caption, false, c.btnGo);
     SyncButton(save_, c.Command1.caption, false, c.Command1);
     SyncButton(hide_, c.Command2.caption, false, c.Command2);

@@ -38,6 +38,7 @@ private:
     QLineEdit *text1_ = nullptr, *text3_ = nullptr;
     QPushButton *go_ = nullptr, *save_ = nullptr, *hide_ = nullptr;
     QPlainTextEdit* display_ = nullptr;
+    QLabel* receiver_ = nullptr;  // the receiver at a glance
     QTimer* timer_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 // the test, and file faults per path through FileSystem::InjectFault.
 #pragma once
 #include <deque>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -33,6 +34,12 @@ public:
     void Pause(int ms) override { Advance(ms); }
     DateTime Now() override { return clock_; }
     long long ElapsedMs() override { return elapsedMs_; }
+    // Files the test wrote are as old as the fake clock says; others as the disk says.
+    long long FileAgeMs(const std::string& path) override {
+        auto it = written.find(Files().Native(path));
+        return it == written.end() ? Host::FileAgeMs(path) : elapsedMs_ - it->second;
+    }
+    std::map<std::string, long long> written;  // native path: ElapsedMs when the test wrote it
     std::optional<std::string> OpenFileDialog(const std::string& folder) override;
     std::optional<std::string> SaveFileDialog(const std::string& folder) override;
     std::string Launch(const std::string& command) override {

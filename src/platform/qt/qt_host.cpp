@@ -74,6 +74,11 @@ DateTime QtHost::Now() {
     return {n.date().year(), n.date().month(), n.date().day(), n.time().hour(), n.time().minute(), n.time().second()};
 }
 
+DateTime QtHost::UtcNow() {
+    QDateTime n = QDateTime::currentDateTimeUtc();
+    return {n.date().year(), n.date().month(), n.date().day(), n.time().hour(), n.time().minute(), n.time().second()};
+}
+
 std::optional<std::string> QtHost::OpenFileDialog(const std::string& folder) {
     if (refresh) refresh();
     QString p = QFileDialog::getOpenFileName(dialogParent, QString(), ToQt(Files().Native(folder)));

@@ -23,6 +23,7 @@ public:
                   Answer defaultAnswer) override;
     void Pause(int ms) override;
     DateTime Now() override;
+    DateTime UtcNow() override;
     std::optional<std::string> OpenFileDialog(const std::string& folder) override;
     std::optional<std::string> SaveFileDialog(const std::string& folder) override;
     std::string Launch(const std::string& command) override;

@@ -1,0 +1,53 @@
+#include "nav/fix_health.h"
+
+#include <cstdlib>
+
+namespace varnel {
+
+namespace {
+
+std::string Age(long long s) {
+    s = std::llabs(s);
+    return s < 120 ? std::to_string(s) + " s" : std::to_string(s / 60) + " min";
+}
+
+}  // namespace
+
+FixHealth JudgeFix(const std::string& fixQuality, long long sentenceAgeS, long long fileAgeS, long long staleS) {
+    if (fixQuality == "0") return {"NO FIX: the receiver reports no position", true};
+    if (fileAgeS > staleS) return {"STALE: no new position for " + Age(fileAgeS), true};
+    // The file is fresh: what its time lags behind the clock beyond the file's own age is
+    // the clock's offset, or a receiver whose time stands still.
+    long long offset = sentenceAgeS - (fileAgeS < 0 ? 0 : fileAgeS);
+    if (std::llabs(offset) > staleS) return {"STALE: the receiver's time is " + Age(offset) + " old", true};
+    std::string text = "Fix: position " + Age(sentenceAgeS) + " old";
+    if (std::llabs(offset) > 2)
+        return {text + "; clock " + Age(offset) + (offset > 0 ? " ahead of" : " behind") + " GPS time", true};
+    return {text, false};
+}
+
+void ShowFixHealth(Workstation& w, const GpsTexts& g) {
+    auto& f = w.frmActivity;
+    auto& bar = f.StatusBar1;
+    auto seconds = [](int h, int m, int s) { return h * 3600LL + m * 60LL + s; };
+    if (g.time.size() < 8 || g.time[2] != ':') {
+        bar.panel[8] = g.fixQuality == "0" ? "NO FIX: the receiver reports no position" : "";
+        bar.panelAlert[8] = !bar.panel[8].empty();
+        return;
+    }
+    DateTime utc = w.host.UtcNow();
+    long long age = seconds(utc.hour, utc.minute, utc.second) -
+                    seconds(std::atoi(g.time.c_str()), std::atoi(g.time.c_str() + 3), std::atoi(g.time.c_str() + 6));
+    if (age < -43200) age += 86400;  // across midnight
+    if (age >= 43200) age -= 86400;
+    long long fileMs = w.host.FileAgeMs(f.CurrPosFile);
+    long long staleS = 3LL * (f.SamplingInterval > 0 ? f.SamplingInterval : 15000) / 1000;
+    FixHealth h = JudgeFix(g.fixQuality, age, fileMs < 0 ? -1 : fileMs / 1000, staleS < 10 ? 10 : staleS);
+    bar.panel[8] = h.text;
+    bar.panelAlert[8] = h.alert;
+    bar.panelTooltip[8] =
+        "How old the position is (the receiver's time against this workstation's UTC clock), whether the "
+        "current-position file still changes, and how far this workstation's clock is off GPS time.";
+}
+
+}  // namespace varnel

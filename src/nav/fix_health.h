@@ -1,0 +1,25 @@
+// How good the position on screen is: the age of the receiver's time against the
+// workstation's UTC clock, the time since the current-position file last changed, a
+// receiver that reports no fix, and the workstation clock's offset from GPS time. Shown
+// in the status bar's panel 8; nothing of it asks a question or changes a file.
+#pragma once
+#include <string>
+
+#include "forms/workstation.h"
+#include "nav/gps_file.h"
+
+namespace varnel {
+
+struct FixHealth {
+    std::string text;
+    bool alert = false;  // stale, no fix, or the clock more than 2 s off
+};
+
+// `sentenceAgeS`: workstation UTC time of day minus the sentence's time (seconds);
+// `fileAgeS`: seconds since the file was written (negative: unknown);
+// `staleS`: the age past which a position is stale.
+FixHealth JudgeFix(const std::string& fixQuality, long long sentenceAgeS, long long fileAgeS, long long staleS);
+// The tick's judgement of the position just read from the current-position file.
+void ShowFixHealth(Workstation& w, const GpsTexts& g);
+
+}  // namespace varnel
