@@ -81,8 +81,8 @@ ControlRef Control(Workstation& w, const std::string& name) {
 
 std::string CheckValue(Workstation& w, const std::string& name) {
     // NAME.property, where property may carry an argument: EventLog.colwidth(3)
-    static const char* props[] = {"caption",  "text",    "value",    "checked", "visible", "enabled",
-                                  "editable", "tooltip", "width",    "height",  "top",     "left",
+    static const char* props[] = {"caption",  "text",    "value",    "checked", "visible",  "enabled",
+                                  "editable", "tooltip", "width",    "height",  "top",      "left",
                                   "items",    "count",   "interval", "row",     "colwidth", "alert"};
     std::string base = name, prop;
     int arg = -1;
