@@ -19,6 +19,11 @@ run_suite() {
 }
 echo "== build and test =="
 run_suite build -DVARNEL_WERROR=ON
+echo "== fuzz targets (clang's libFuzzer with ASan and UBSan), a fixed number of runs each =="
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNEL_FUZZ=ON \
+    -DVARNEL_BENCH=OFF
+cmake --build build-fuzz -j "$jobs" --target fuzz_sentences fuzz_serial fuzz_udp fuzz_met fuzz_config fuzz_lists
+(cd build-fuzz && ctest --output-on-failure -R '^fuzz\.' -j "$jobs")
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
