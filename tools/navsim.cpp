@@ -5,6 +5,10 @@
 //
 //   varnelgps-navsim [--file PATH] [--serial DEVICE] [--udp PORT] [--rate-ms N]
 //                    [--count N] [--lat DEG] [--lon DEG] [--course DEG] [--knots K]
+//                    [--talker GN] [--fix Q] [--frozen-time] [--bad-checksum-every N]
+// --talker: the sentences' talker (GP, GN, GL ...); --fix: the GGA fix quality (0: no
+// fix); --frozen-time: every sentence carries the start time (a receiver whose clock
+// stands still); --bad-checksum-every N: every Nth sentence has a wrong checksum.
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -24,6 +28,10 @@
 #include "nmea_sentences.h"
 
 int main(int argc, char** argv) {
+    varnel::sim::Receiver receiver;
+    bool frozen = false;
+    long badEvery = 0, sent = 0;
+    const std::time_t start = std::time(nullptr);
     std::string file, serial;
     int udpPort = 0, rateMs = 1000;
     long count = 0;
@@ -46,6 +54,14 @@ int main(int argc, char** argv) {
             lon = std::atof(v.c_str());
         else if (a == "--course")
             course = std::atof(v.c_str());
+        else if (a == "--talker")
+            receiver.talker = v;
+        else if (a == "--fix")
+            receiver.fixQuality = std::atoi(v.c_str());
+        else if (a == "--frozen-time")
+            frozen = v != "0";
+        else if (a == "--bad-checksum-every")
+            badEvery = std::atol(v.c_str());
         else if (a == "--knots")
             knots = std::atof(v.c_str());
         else {
@@ -56,7 +72,8 @@ int main(int argc, char** argv) {
     if (file.empty() && serial.empty() && udpPort == 0) {
         std::fprintf(stderr,
                      "usage: varnelgps-navsim [--file PATH] [--serial DEVICE] [--udp PORT] [--rate-ms N] "
-                     "[--count N] [--lat DEG] [--lon DEG] [--course DEG] [--knots K]\n");
+                     "[--count N] [--lat DEG] [--lon DEG] [--course DEG] [--knots K] [--talker GN] [--fix Q] "
+                     "[--frozen-time 1] [--bad-checksum-every N]\n");
         return 2;
     }
     int serialFd = -1;
@@ -76,10 +93,13 @@ int main(int argc, char** argv) {
         to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     }
     for (long n = 0; count == 0 || n < count; ++n) {
-        std::time_t now = std::time(nullptr);
+        std::time_t now = frozen ? start : std::time(nullptr);
         std::tm utc{};
         gmtime_r(&now, &utc);
-        std::string block = varnel::sim::Sentences(utc, lat, lon, knots, course);
+        std::string block = varnel::sim::Sentences(utc, lat, lon, knots, course, receiver);
+        // Line noise: the checksum of every Nth sentence is damaged.
+        for (size_t at = 0, star; badEvery > 0 && (star = block.find('*', at)) != std::string::npos; at = star + 1)
+            if (++sent % badEvery == 0) block[star + 1] = block[star + 1] == '0' ? '1' : '0';
         if (!file.empty()) {
             std::string tmp = file + ".navsim";
             if (FILE* f = std::fopen(tmp.c_str(), "wb")) {
