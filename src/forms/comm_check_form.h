@@ -40,6 +40,8 @@ struct CommCheckForm {
     long skippedSentences = 0;                 // sentences with a wrong checksum
     std::deque<long long> sentenceTimes;       // when the sentences of the last 10 s came
     long long lastSentenceMs = -1;
+    bool haveClockOffset = false;  // the workstation's UTC clock minus the receiver's time,
+    long long clockOffsetS = 0;    // measured as the sentences arrive
 };
 
 }  // namespace varnel

@@ -134,7 +134,7 @@ void ParseInput(Workstation& w) {
     while ((cr = c.buffer.find('\r')) != std::string::npos) {
         std::string line = c.buffer.substr(0, cr);
         c.buffer.erase(0, std::min(cr + 2, c.buffer.size()));
-        NoteSentence(c, line, w.host.ElapsedMs());
+        NoteSentence(c, line, w.host.ElapsedMs(), UtcSecondOfDay(w.host));
         c.txtDisplay.text += line + "\r\n";
         if (c.txtDisplay.text.size() > kDisplayLimit)
             c.txtDisplay.text = c.txtDisplay.text.substr(c.txtDisplay.text.size() - kDisplayLimit);

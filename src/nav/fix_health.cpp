@@ -1,6 +1,7 @@
 #include "nav/fix_health.h"
 
 #include <cstdlib>
+#include <optional>
 
 namespace varnel {
 
@@ -13,16 +14,19 @@ std::string Age(long long s) {
 
 }  // namespace
 
-FixHealth JudgeFix(const std::string& fixQuality, long long sentenceAgeS, long long fileAgeS, long long staleS) {
-    if (fixQuality == "0") return {"NO FIX: the receiver reports no position", true};
+FixHealth JudgeFix(const std::string& fixQuality, long long sentenceAgeS, long long fileAgeS, long long staleS,
+                   std::optional<long long> clockOffsetS) {
+    if (fixQuality == "0") return {"NO FIX from the receiver", true};
     if (fileAgeS > staleS) return {"STALE: no new position for " + Age(fileAgeS), true};
     // The file is fresh: what its time lags behind the clock beyond the file's own age is
-    // the clock's offset, or a receiver whose time stands still.
-    long long offset = sentenceAgeS - (fileAgeS < 0 ? 0 : fileAgeS);
-    if (std::llabs(offset) > staleS) return {"STALE: the receiver's time is " + Age(offset) + " old", true};
-    std::string text = "Fix: position " + Age(sentenceAgeS) + " old";
-    if (std::llabs(offset) > 2)
-        return {text + "; clock " + Age(offset) + (offset > 0 ? " ahead of" : " behind") + " GPS time", true};
+    // the clock's offset (unless the receiver's offset was measured as its sentences
+    // came), or a receiver whose time stands still.
+    long long offset = clockOffsetS ? *clockOffsetS : sentenceAgeS - (fileAgeS < 0 ? 0 : fileAgeS);
+    if (std::llabs(sentenceAgeS - offset) > staleS)
+        return {"STALE: receiver time " + Age(sentenceAgeS - offset) + " old", true};
+    if (std::llabs(offset) > staleS) return {"STALE: receiver time " + Age(offset) + " old", true};
+    std::string text = "Fix " + Age(sentenceAgeS) + " old";
+    if (std::llabs(offset) > 2) return {text + ", clock " + Age(offset) + (offset > 0 ? " ahead" : " behind"), true};
     return {text, false};
 }
 
@@ -31,7 +35,7 @@ void ShowFixHealth(Workstation& w, const GpsTexts& g) {
     auto& bar = f.StatusBar1;
     auto seconds = [](int h, int m, int s) { return h * 3600LL + m * 60LL + s; };
     if (g.time.size() < 8 || g.time[2] != ':') {
-        bar.panel[8] = g.fixQuality == "0" ? "NO FIX: the receiver reports no position" : "";
+        bar.panel[8] = g.fixQuality == "0" ? "NO FIX from the receiver" : "";
         bar.panelAlert[8] = !bar.panel[8].empty();
         return;
     }
@@ -42,7 +46,10 @@ void ShowFixHealth(Workstation& w, const GpsTexts& g) {
     if (age >= 43200) age -= 86400;
     long long fileMs = w.host.FileAgeMs(f.CurrPosFile);
     long long staleS = 3LL * (f.SamplingInterval > 0 ? f.SamplingInterval : 15000) / 1000;
-    FixHealth h = JudgeFix(g.fixQuality, age, fileMs < 0 ? -1 : fileMs / 1000, staleS < 10 ? 10 : staleS);
+    const auto& c = w.frmCommCheck;
+    std::optional<long long> measured;
+    if ((f.NavSource == "GPS" || f.NavSource == "UDP") && c.haveClockOffset) measured = c.clockOffsetS;
+    FixHealth h = JudgeFix(g.fixQuality, age, fileMs < 0 ? -1 : fileMs / 1000, staleS < 10 ? 10 : staleS, measured);
     bar.panel[8] = h.text;
     bar.panelAlert[8] = h.alert;
     bar.panelTooltip[8] =

@@ -3,6 +3,7 @@
 // receiver that reports no fix, and the workstation clock's offset from GPS time. Shown
 // in the status bar's panel 8; nothing of it asks a question or changes a file.
 #pragma once
+#include <optional>
 #include <string>
 
 #include "forms/workstation.h"
@@ -17,8 +18,10 @@ struct FixHealth {
 
 // `sentenceAgeS`: workstation UTC time of day minus the sentence's time (seconds);
 // `fileAgeS`: seconds since the file was written (negative: unknown);
-// `staleS`: the age past which a position is stale.
-FixHealth JudgeFix(const std::string& fixQuality, long long sentenceAgeS, long long fileAgeS, long long staleS);
+// `staleS`: the age past which a position is stale; `clockOffsetS`: the clock's offset
+// measured from the receiver's sentences as they arrived, when known.
+FixHealth JudgeFix(const std::string& fixQuality, long long sentenceAgeS, long long fileAgeS, long long staleS,
+                   std::optional<long long> clockOffsetS = std::nullopt);
 // The tick's judgement of the position just read from the current-position file.
 void ShowFixHealth(Workstation& w, const GpsTexts& g);
 

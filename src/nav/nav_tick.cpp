@@ -172,7 +172,7 @@ void PollUdp(Workstation& w) {
             if (t.back() != '\r') t += '\r';
             nmea += ReplaceAll(t, "\r", "\r\n");
             for (size_t at = 0, cr; (cr = t.find('\r', at)) != std::string::npos; at = cr + 1)
-                NoteSentence(w.frmCommCheck, t.substr(at, cr - at), w.host.ElapsedMs());
+                NoteSentence(w.frmCommCheck, t.substr(at, cr - at), w.host.ElapsedMs(), UtcSecondOfDay(w.host));
             f.udpRecord.clear();
         } else {
             ++f.udpMalformed;

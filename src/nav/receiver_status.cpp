@@ -1,6 +1,8 @@
 #include "nav/receiver_status.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "nav/gps_file.h"
@@ -21,7 +23,7 @@ std::string FixName(const std::string& q) {
 
 }  // namespace
 
-void NoteSentence(CommCheckForm& c, const std::string& sentence, long long nowMs) {
+void NoteSentence(CommCheckForm& c, const std::string& sentence, long long nowMs, long long utcSeconds) {
     auto start = sentence.find('$');
     if (start == std::string::npos) return;
     if (BadChecksum(sentence)) {
@@ -33,13 +35,30 @@ void NoteSentence(CommCheckForm& c, const std::string& sentence, long long nowMs
     while (!c.sentenceTimes.empty() && c.sentenceTimes.front() < nowMs - kRateWindowMs) c.sentenceTimes.pop_front();
     std::string talker = Talker(sentence);
     if (talker.size() == 2 && talker[0] != 'P') c.talkers.insert(talker);  // $P...: proprietary
+    std::vector<std::string> f(16);
+    SplitSentence(sentence.substr(start) + ",", f);
+    const std::string& t = f[1];  // hhmmss of GGA, RMC and ZDA
+    if (FindSentence(sentence, "$GPGGA") == start || FindSentence(sentence, "$GPRMC") == start ||
+        FindSentence(sentence, "$GPZDA") == start) {
+        if (t.size() >= 6 && std::isdigit(static_cast<unsigned char>(t[0]))) {
+            long long off = utcSeconds - (std::atoi(t.substr(0, 2).c_str()) * 3600LL +
+                                          std::atoi(t.substr(2, 2).c_str()) * 60LL + std::atoi(t.substr(4, 2).c_str()));
+            if (off < -43200) off += 86400;
+            if (off >= 43200) off -= 86400;
+            c.clockOffsetS = off;
+            c.haveClockOffset = true;
+        }
+    }
     if (FindSentence(sentence, "$GPGGA") == start) {
-        std::vector<std::string> f(16);
-        SplitSentence(sentence.substr(start) + ",", f);
         c.fixQuality = f.size() > 6 ? f[6] : "";
         c.satellites = f.size() > 7 ? f[7] : "";
         c.hdop = f.size() > 8 ? f[8] : "";
     }
+}
+
+long long UtcSecondOfDay(Host& host) {
+    DateTime u = host.UtcNow();
+    return u.hour * 3600LL + u.minute * 60LL + u.second;
 }
 
 std::string ReceiverSummary(const CommCheckForm& c, long long nowMs) {

@@ -5,11 +5,15 @@
 #include <string>
 
 #include "forms/comm_check_form.h"
+#include "platform/host.h"
 
 namespace varnel {
 
-// One received sentence (serial line or UDP datagram line) at `nowMs`.
-void NoteSentence(CommCheckForm& c, const std::string& sentence, long long nowMs);
+// One received sentence (serial line or UDP datagram line) at `nowMs`, the workstation's
+// UTC time of day being `utcSeconds` (seconds since midnight).
+void NoteSentence(CommCheckForm& c, const std::string& sentence, long long nowMs, long long utcSeconds);
+// Seconds since midnight on the workstation's UTC clock.
+long long UtcSecondOfDay(Host& host);
 // The summary line at `nowMs`.
 std::string ReceiverSummary(const CommCheckForm& c, long long nowMs);
 

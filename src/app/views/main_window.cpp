@@ -257,7 +257,7 @@ void MainWindow::Build() {
     // Status bar with its six panels; 4 and 5 keep the date and the time themselves.
     // Panel 7 shows only while events wait for the shared folder, in a colour that
     // reads on a dim bridge screen.
-    const int widths[] = {0, 330, 110, 130, 80, 70, 110, 200, 220};
+    const int widths[] = {0, 300, 110, 130, 80, 70, 100, 200, 150};
     for (int i = 1; i <= 8; ++i) {
         panels_[static_cast<size_t>(i)] = new QLabel(this);
         panels_[static_cast<size_t>(i)]->setFrameShape(QFrame::StyledPanel);
