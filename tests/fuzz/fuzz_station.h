@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "config/configuration.h"
 #include "forms/workstation.h"
 #include "platform/headless/headless_host.h"
 
@@ -28,28 +29,10 @@ struct Station {
         map.root = root.string();
         host = std::make_unique<QuietHost>(map);
         w = std::make_unique<Workstation>(*host);
-        const char* cfg[] = {"",
-                             "P",
-                             "0701JD",
-                             "Q:\\E\\",
-                             "Q:\\E\\",
-                             "BridgeEvents.txt",
-                             "Watch.txt",
-                             "EventNumber.txt",
-                             "CurrPos.txt",
-                             "15000",
-                             "NETWORK",
-                             "UDP",
-                             "1",
-                             "4800,n,8,1",
-                             "$GPGGA",
-                             "$GPZDA",
-                             "STANDARD",
-                             "LASTEVENT",
-                             "CommentOpt.txt",
-                             "NUMERIC",
-                             "SINGLE"};
-        for (int i = 1; i <= 20; ++i) w->cfg[i] = cfg[i];
+        w->cfg = StarterConfiguration();
+        w->cfg[3] = w->cfg[4] = "Q:\\E\\";
+        w->cfg[11] = "UDP";
+        w->cfg[15] = "$GPZDA";
         auto& f = w->frmActivity;
         f.homeFolder = "C:\\VarnelGPS\\";
         f.dataFolder = "Q:\\E\\";

@@ -34,61 +34,29 @@ TEST(ReadGpsLines, PrimaryAndSecondSentences) {
     struct Row {
         std::vector<std::string> lines;
         const char *primary, *second;
-        GpsTexts expect;
+        const char* expect;  // latDeg|latMin|lonDeg|lonMin|date|time|fix quality
         const char* status;
     } rows[] = {
-        {{kGga, kZda},
-         "$GPGGA",
-         "$GPZDA",
-         {"32", "54.000", "117", "18.000", "06-Jul-2026", "14:05:09", "1"},
-         "GPS Status: Good"},
-        {{kGga, kRmc},
-         "$GPGGA",
-         "$GPRMC",
-         {"32", "54.000", "117", "18.000", "05-Jul-2026", "14:05:09", "1"},
-         "GPS Status: Good"},
+        {{kGga, kZda}, "$GPGGA", "$GPZDA", "32|54.000|117|18.000|06-Jul-2026|14:05:09|1", "GPS Status: Good"},
+        {{kGga, kRmc}, "$GPGGA", "$GPRMC", "32|54.000|117|18.000|05-Jul-2026|14:05:09|1", "GPS Status: Good"},
         // any talker of the configured sentence type, and the GN form configured
-        {{gn, gnZda},
-         "$GPGGA",
-         "$GPZDA",
-         {"32", "54.000", "117", "18.000", "06-Jul-2026", "14:05:09", "1"},
-         "GPS Status: Good"},
-        {{kGga, gnZda},
-         "$GNGGA",
-         "$GNZDA",
-         {"32", "54.000", "117", "18.000", "06-Jul-2026", "14:05:09", "1"},
-         "GPS Status: Good"},
-        {{"$BDGGA" + std::string(kGga + 6)},
-         "$GPGGA",
-         "",
-         {"32", "54.000", "117", "18.000", "", "14:05:09", "1"},
-         "GPS Status: Good"},
-        {{"$XXGGA" + std::string(kGga + 6)}, "$GPGGA", "", {}, "GPS Status: BAD!"},  // no satellite talker
-        {{kZda, kGga}, "$GPGGA", "$GPZDA", {"32", "54.000", "117", "18.000", "", "14:05:09", "1"}, "GPS Status: Good"},
-        {{kRmc}, "$GPRMC", "", {"32", "55.000", "117", "19.000", "05-Jul-2026", "14:05:10", "1"}, "GPS Status: Good"},
-        {{"$GPRMC,140510.00,V,,,,,,,050726,,,*34"},
-         "$GNRMC",
-         "",
-         {"", "", "", "", "05-Jul-2026", "14:05:10", "0"},
-         "GPS Status: Good"},
-        {{kGga}, "GPGGA", "$GPRMC", {}, "GPS Status: Good"},  // parsed by the configured identifier: no fields
+        {{gn, gnZda}, "$GPGGA", "$GPZDA", "32|54.000|117|18.000|06-Jul-2026|14:05:09|1", "GPS Status: Good"},
+        {{kGga, gnZda}, "$GNGGA", "$GNZDA", "32|54.000|117|18.000|06-Jul-2026|14:05:09|1", "GPS Status: Good"},
+        {{"$BDGGA" + std::string(kGga + 6)}, "$GPGGA", "", "32|54.000|117|18.000||14:05:09|1", "GPS Status: Good"},
+        {{"$XXGGA" + std::string(kGga + 6)}, "$GPGGA", "", "||||||", "GPS Status: BAD!"},  // no satellite talker
+        {{kZda, kGga}, "$GPGGA", "$GPZDA", "32|54.000|117|18.000||14:05:09|1", "GPS Status: Good"},
+        {{kRmc}, "$GPRMC", "", "32|55.000|117|19.000|05-Jul-2026|14:05:10|1", "GPS Status: Good"},
+        {{"$GPRMC,140510.00,V,,,,,,,050726,,,*34"}, "$GNRMC", "", "||||05-Jul-2026|14:05:10|0", "GPS Status: Good"},
+        {{kGga}, "GPGGA", "$GPRMC", "||||||", "GPS Status: Good"},  // parsed by the configured identifier: no fields
         {{kGga, "$GPGGA,150000.00,1000.000,N,01000.000,W,1*64"},
          "$GPGGA",
          "",
-         {"32", "54.000", "117", "18.000", "", "14:05:09", "1"},
+         "32|54.000|117|18.000||14:05:09|1",
          "GPS Status: Good"},
-        {{"$GPGGA,140509.00,,N,11718.000,W,0,00*54"},
-         "$GPGGA",
-         "",
-         {"", "", "117", "18.000", "", "14:05:09", "0"},
-         "GPS Status: Good"},
-        {{kRmc}, "$GPGGA", "$GPRMC", {}, "GPS Status: BAD!"},
-        {{"$GPWPL,3254.000,N,11718.000,W,HOME*58"},
-         "$GPWPL",
-         "",
-         {"32", "54.000", "117", "18.000", "", "", ""},
-         "GPS Status: Good"},
-        {{"$GNGGA,140509.00,3254.000,N,11718.000,W,1*79"}, "GGA", "", {}, "GPS Status: Good"},
+        {{"$GPGGA,140509.00,,N,11718.000,W,0,00*54"}, "$GPGGA", "", "||117|18.000||14:05:09|0", "GPS Status: Good"},
+        {{kRmc}, "$GPGGA", "$GPRMC", "||||||", "GPS Status: BAD!"},
+        {{"$GPWPL,3254.000,N,11718.000,W,HOME*58"}, "$GPWPL", "", "32|54.000|117|18.000|||", "GPS Status: Good"},
+        {{"$GNGGA,140509.00,3254.000,N,11718.000,W,1*79"}, "GGA", "", "||||||", "GPS Status: Good"},
     };
     for (const auto& r : rows) {
         std::string status;
@@ -97,8 +65,7 @@ TEST(ReadGpsLines, PrimaryAndSecondSentences) {
         EXPECT_EQ(status, r.status);
         EXPECT_EQ(g.latDeg + "|" + g.latMin + "|" + g.lonDeg + "|" + g.lonMin + "|" + g.date + "|" + g.time + "|" +
                       g.fixQuality,
-                  r.expect.latDeg + "|" + r.expect.latMin + "|" + r.expect.lonDeg + "|" + r.expect.lonMin + "|" +
-                      r.expect.date + "|" + r.expect.time + "|" + r.expect.fixQuality);
+                  r.expect);
     }
 }
 
