@@ -62,17 +62,18 @@ private slots:
         QCOMPARE(w.frmCommCheck.btnGo.caption, std::string("Stop"));
         QProcess ship;
         ship.start(QCoreApplication::applicationDirPath() + "/../tools/varnelgps-navsim",
-                   {"--serial", b, "--rate-ms", "200", "--lat", "32.95", "--lon", "-117.35", "--knots", "0"});
+                   {"--serial", b, "--rate-ms", "200", "--lat", "32.95", "--lon", "-117.35", "--knots", "0", "--talker",
+                    "GN"});
         QVERIFY(ship.waitForStarted(5000));
         const QString currPos = dir.path() + "/Q/0701/Events/CurrPos.txt";
         QTRY_VERIFY_WITH_TIMEOUT(
             [&] {
                 station.Act([&] { CommCheck_Timer1_Timer(w); });
                 QFile f(currPos);
-                return f.open(QIODevice::ReadOnly) && f.readAll().startsWith("\"$GPGGA,");
+                return f.open(QIODevice::ReadOnly) && f.readAll().startsWith("\"$GNGGA,");
             }(),
             10000);
-        QVERIFY(w.frmCommCheck.txtDisplay.text.find("$GPZDA") != std::string::npos);
+        QVERIFY(w.frmCommCheck.txtDisplay.text.find("$GNZDA") != std::string::npos);
         station.Act([&] { CommCheck_Command2_Click(w); });  // Hide GPS
         QVERIFY(w.frmActivity.visible);
         station.Act([&] { Command1_Click(w, 0); });  // Start (no question: Go was pressed)
@@ -118,8 +119,8 @@ private slots:
         QCOMPARE(w.frmActivity.Text1[3].text, std::string("33.45000"));
         QCOMPARE(w.frmActivity.CalcLine, std::string("90.1"));
         send(
-            "$GPGGA,150000.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*17\r\n"
-            "$GPRMC,150000.00,A,3254.000,N,11718.000,W,0.0,0.0,060726,,,*02\r\n");
+            "$GNGGA,150000.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*09\r\n"
+            "$GNRMC,150000.00,A,3254.000,N,11718.000,W,0.0,0.0,060726,,,*1C\r\n");
         QTest::qWait(200);
         station.Act([&] { Timer1_Timer(w); });
         QCOMPARE(w.frmActivity.Text1[3].text, std::string("32.90000"));

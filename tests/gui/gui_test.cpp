@@ -191,20 +191,6 @@ private slots:
         QCOMPARE(box->toPlainText(), QStringLiteral("Comments:x a;"));
         QCOMPARE(box->textCursor().position(), 13);
     }
-
-    // Last: ending the program ends the application's event loops.
-    void exitAsksAndEndsTheProgram() {
-        StartedStation started;
-        auto& station = *started.views;
-        QStringList& seen = started.seen;
-        AnswerNextBox(QMessageBox::No, &seen);
-        station.Main().Menu("mnuExit")->trigger();
-        QVERIFY(!station.Station().ended);
-        AnswerNextBox(QMessageBox::Yes, &seen);
-        station.Main().Menu("mnuExit")->trigger();
-        QVERIFY(station.Station().ended);
-        QCOMPARE(seen.last(), QStringLiteral("Do you really want to quit? Y/N"));
-    }
 };
 
 QTEST_MAIN(GuiTest)

@@ -1,9 +1,11 @@
-#include "scenario_runner.h"
-
+// The scenario runner: reads scenario scripts and drives headless workstations through
+// the same handlers the Qt views call; prints "PASS name" or "FAIL name: line N: ..." for
+// each scenario and "N passed, M failed", and exits non-zero when any failed.
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -19,6 +21,10 @@ namespace fs = std::filesystem;
 namespace varnel::scenario {
 
 namespace {
+
+struct Totals {
+    int passed = 0, failed = 0;
+};
 
 // The statements of a line: words split at blanks, a ";" after a word or quote ends a statement.
 std::vector<std::vector<std::string>> Tokenize(const std::string& line) {
@@ -200,10 +206,9 @@ public:
                 }
                 try {
                     Line();
-                } catch (const UnexpectedQuestion& q) {
-                    Fail(std::string("unexpected question: ") + q.what());
                 } catch (const std::exception& e) {
-                    Fail(e.what());
+                    Fail((dynamic_cast<const UnexpectedQuestion*>(&e) ? "unexpected question: " : "") +
+                         std::string(e.what()));
                 }
             }
         }
@@ -398,8 +403,15 @@ private:
 
 }  // namespace
 
-Totals RunFile(const std::string& path, std::ostream& out) {
-    return Runner(path, out).Run();
-}
-
 }  // namespace varnel::scenario
+
+int main(int argc, char** argv) {
+    varnel::scenario::Totals all;
+    for (int i = 1; i < argc; ++i) {
+        auto t = varnel::scenario::Runner(argv[i], std::cout).Run();
+        all.passed += t.passed;
+        all.failed += t.failed;
+    }
+    std::cout << all.passed << " passed, " << all.failed << " failed\n";
+    return all.failed == 0 && all.passed > 0 ? 0 : 1;
+}

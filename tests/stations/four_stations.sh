@@ -8,18 +8,10 @@ exe=$1
 n=${2:-25}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
-shared="$root/Q/CRUISE"
-mkdir -p "$shared"
-printf '1\r\n' > "$shared/EventNumber.txt"
-printf '$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*1A\r\n$GPRMC,140509.00,A,3254.000,N,11718.000,W,0.0,0.0,050726,,,*0C\r\n' > "$shared/CurrPos.txt"
+source "$(dirname "$0")/station_files.sh"
 for s in A B C D; do
-    home="$root/$s/C/VarnelGPS"
-    mkdir -p "$home"
-    printf '%s\r\n' Ormanti 0701JD 'Q:\CRUISE\' 'Q:\CRUISE\' "${s}Events.txt" Watch.txt EventNumber.txt CurrPos.txt \
-        1000 NETWORK NETWORK 1 4800,n,8,1 '$GPGGA' '$GPRMC' STANDARD LASTEVENT CommentOpt.txt NUMERIC SINGLE \
-        > "$home/VarnelGPS.cfg"
-    printf '%s\r\n' "CTD DEPLOYED $s" "CTD AT DEPTH $s" "CTD RECOVERED $s" "BONGO $s" > "$home/${s}Events.txt"
-    printf 'X%s\r\n' "$s" > "$home/Watch.txt"
+    station_files "$s"
+    printf '%s\r\n' "CTD DEPLOYED $s" "CTD AT DEPTH $s" "CTD RECOVERED $s" "BONGO $s" > "$root/$s/C/VarnelGPS/${s}Events.txt"
 done
 pids=()
 for s in A B C D; do

@@ -8,16 +8,10 @@ exe=$1
 kills=${2:-20}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
-shared="$root/Q/CRUISE"
+source "$(dirname "$0")/station_files.sh"
+station_files A
 home="$root/A/C/VarnelGPS"
-mkdir -p "$shared" "$home"
-printf '1\r\n' > "$shared/EventNumber.txt"
-printf '$GPGGA,140509.00,3254.000,N,11718.000,W,1,08,0.9,10.0,M,,,,*1A\r\n$GPRMC,140509.00,A,3254.000,N,11718.000,W,0.0,0.0,050726,,,*0C\r\n' > "$shared/CurrPos.txt"
-printf '%s\r\n' Ormanti 0701JD 'Q:\CRUISE\' 'Q:\CRUISE\' AEvents.txt Watch.txt EventNumber.txt CurrPos.txt \
-    1000 NETWORK NETWORK 1 4800,n,8,1 '$GPGGA' '$GPRMC' STANDARD LASTEVENT CommentOpt.txt NUMERIC SINGLE \
-    > "$home/VarnelGPS.cfg"
 printf '%s\r\n' "STATION ARRIVAL" "CTD DEPLOYED" "CTD AT DEPTH" "CTD RECOVERED" "STATION DEPARTURE" > "$home/AEvents.txt"
-printf 'XA\r\n' > "$home/Watch.txt"
 RANDOM=7
 for ((k = 0; k < kills; k++)); do
     "$exe" --drives "$root" --name A --events 100000 --interval-ms 0 > /dev/null 2>&1 &

@@ -1,20 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 
 #include "config/configuration.h"
+#include "nav/comm_check.h"
 #include "nav/gps_file.h"
 #include "nav/met_file.h"
+#include "nav/nav_tick.h"
 #include "nav/nmea_sentence.h"
 #include "platform/files.h"
+#include "platform/headless/headless_host.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
 #include "text/nav_date.h"
 #include "text/split_fields.h"
 
 using namespace varnel;
+namespace fs = std::filesystem;
 
 namespace {
 GpsTexts Parse(std::vector<std::string> lines, const std::string& primary = "$GPGGA",
@@ -135,6 +140,40 @@ TEST(ReceiverCaptures, AnyTalkerGivesThePositionsAsSent) {
         }
         EXPECT_EQ(positions, c.positions) << c.name;
     }
+}
+
+// The u-blox capture ($GN talkers) through the serial line and UDP: the current-position
+// file gives the same position with the GP and the GN configuration, all along.
+TEST(ReceiverCaptures, SerialAndUdpRoadsGiveThePositionWithEitherConfiguration) {
+    std::ifstream in(std::string(VARNEL_SHARED_DATA) + "/nmea/ublox-8.log", std::ios::binary);
+    if (!in) GTEST_SKIP() << "shared NMEA captures not found";
+    std::stringstream ss;
+    ss << in.rdbuf();
+    std::vector<std::string> capture = SplitLines(ss.str());
+    std::string seen[2][2];  // [road][configuration]: the file's position at each step
+    for (int road = 0; road < 2; ++road)
+        for (int gn = 0; gn < 2; ++gn) {
+            HeadlessHost host(DriveMap{(fs::temp_directory_path() / "varnel-roads").string(), {}});
+            Workstation w(host);
+            w.cfg[3] = "Q:\\E\\", w.cfg[8] = "CurrPos.txt", w.cfg[14] = gn ? "$GNGGA" : "$GPGGA";
+            w.cfg[15] = gn ? "$GNZDA" : "$GPZDA";
+            w.files().CreateFolder("Q:\\E\\");
+            for (size_t i = 0; i < capture.size(); i += 40) {
+                std::string chunk;
+                for (size_t k = i; k < std::min(capture.size(), i + 40); ++k) chunk += capture[k] + "\r\n";
+                if (road == 0) w.frmCommCheck.buffer += chunk, ParseInput(w);
+                if (road == 1) host.udpPending.push_back(chunk), PollUdp(w);
+                std::string status;
+                GpsTexts g = ParseGpsLines(w.files().ReadLines("Q:\\E\\CurrPos.txt"), "$GPGGA", "$GPZDA", status);
+                seen[road][gn] += g.latDeg + g.latMin + g.lonDeg + g.lonMin + g.date + g.time + ";";
+            }
+        }
+    EXPECT_EQ(seen[0][0], seen[0][1]);
+    EXPECT_EQ(seen[1][0], seen[1][1]);
+    fs::remove_all(fs::temp_directory_path() / "varnel-roads");
+    EXPECT_NE(seen[0][0].find("44"
+                              "04.13"),
+              std::string::npos);  // the receiver's 44 04.13 N
 }
 
 // Meaningful under the sanitizers: random bytes through every text routine.
