@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "config/configuration.h"
+#include "events/deployments.h"
 
 namespace varnel {
 
@@ -26,6 +27,7 @@ void WriteStarterStation(FileSystem& fs) {
         {home + "Line80.txt", {"51.0", "55.0", "60.0", "70.0", "80.0"}},
         {home + "Line77.txt", {"49.0", "51.0", "55.0", "60.0", "70.0"}},
         {starter[3] + starter[7], {"1"}},
+        {home + "Deployments.txt", DefaultDurationLines()},
     };
     fs.CreateFolder(kHomeFolder);
     fs.CreateFolder(starter[3]);
@@ -36,7 +38,8 @@ void WriteStarterStation(FileSystem& fs) {
 
 std::string StarterStationNote() {
     return std::string("New station set up in ") + kHomeFolder +
-           ": configuration, event lists and Data\\EventNumber.txt. Change them with Config - Edit varnel.cfg.";
+           ": configuration, event lists, Deployments.txt and Data\\EventNumber.txt. Change them with Config - Edit "
+           "varnel.cfg.";
 }
 
 }  // namespace varnel

@@ -4,6 +4,7 @@
 
 #include "app/starter_station.h"
 #include "config/configuration.h"
+#include "events/deployment_watch.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
@@ -267,6 +268,7 @@ void Activity_Form_Load(Workstation& w) {
     try {
         StartUpSteps(w);
         SendWaitingEvents(w);  // events a previous run could not send
+        RebuildDeployments(w);
     } catch (const std::exception& e) {
         w.frmActivity.visible = true;
         w.Msg(std::string("Start-up could not finish: ") + e.what() +

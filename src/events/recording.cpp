@@ -1,5 +1,6 @@
 #include "events/recording.h"
 
+#include "events/deployment_watch.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
@@ -149,6 +150,7 @@ void RecordEvent(Workstation& w) {
     }
     f.drawnLocally = drawn == DrawResult::DrawnLocally;
     SaveEventLocal(w);
+    NoteRecordedEvent(w);
     f.RollbackPending = false;
     if (f.drawnLocally)
         w.Msg("The shared folder " + f.dataFolder + " cannot be reached: event " + f.Text1[5].text +
@@ -173,6 +175,7 @@ void ClearLast(Workstation& w) {
     if (yes && f.gridRow >= 2) {
         int r = f.gridRow - 1;
         f.EventLog.row = r;
+        if (r < f.EventLog.rows) ForgetErasedEvent(w, f.EventLog.Cell(r, 0));
         if (r < f.EventLog.rows)
             for (int c = 0; c < 10; ++c) f.EventLog.Cell(r, c).clear();
         RollBackEventNumber(w);

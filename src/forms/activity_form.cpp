@@ -70,6 +70,17 @@ ActivityForm::ActivityForm() {
         "replace";
     EventLog.Resize(2, 10);
     EventLog.width = 812;
+    Deployments.Resize(1, 5);
+    const char* heads[] = {"Activity", "Line / Sta", "Started UTC", "In the water", "Logged by"};
+    for (int c = 0; c < 5; ++c) Deployments.Cell(0, c) = heads[c];
+    Deployments.tooltip =
+        "Operations deployed and not yet recovered, from every station's events in the cruise log; red when "
+        "past the time set in C:\\VarnelGPS\\Deployments.txt";
+    lblDeployments.caption = "In the water: nothing";
+    DeployNotice.visible = false;
+    DeployNotice.caption = "";
+    cmdNotice[0].caption = "Snooze 30 min";
+    cmdNotice[1].caption = "OK";
     Text2.text = "Timer Activity";
     Text2.top = 540;
     StatusBar1.tooltip = "Current Status";

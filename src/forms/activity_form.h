@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/deployment_book.h"
 #include "platform/controls.h"
 
 namespace varnel {
@@ -56,6 +57,12 @@ struct ActivityForm {
     Timer Timer1;
     std::array<Label, 11> Label1;  // indices 0..5 and 7..10
     ActivityMenu menu;
+    // Instruments in the water on every station, and the notice of an overdue one
+    // (a window of its own that blocks nothing; its caption is the notice).
+    Label lblDeployments;
+    Grid Deployments;
+    Frame DeployNotice;
+    std::array<Button, 2> cmdNotice;  // "Snooze 30 min", "OK"
 
     std::vector<MenuEntry> MenuTree();
 
@@ -96,6 +103,9 @@ struct ActivityForm {
     bool collisionsReported = false;  // numbers of local operation already in the shared log
     bool eventJournaled = false;      // the event being saved is the journal's newest entry
     bool drawnLocally = false;        // its number came from this station's copy
+
+    DeploymentBook deployments;
+    std::string noticeNumber;  // the event that opened the operation the notice is about
 };
 
 }  // namespace varnel

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "events/deployment_watch.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
@@ -153,6 +154,7 @@ void EventNumberStep(Workstation& w) {
             if (line != f.LastEventLine) {
                 f.LastEventLine = line;
                 PutLastEventInGrid(w, line);
+                NotePickedUpEvent(w, line);
             }
         }
     }
@@ -206,6 +208,7 @@ void Timer1_Timer(Workstation& w) {
     double rate = Val(w.cfg[9]);
     f.Timer1.interval = rate > 0 ? static_cast<int>(std::min(RoundHalfEven(rate), 2.0e9)) : 20000;
     SendWaitingEvents(w);
+    WatchDeployments(w);
     float lat = 0, lon = 0;
     if (f.Command1[0].caption == "Record Event") {
         DateTime now = w.host.Now();

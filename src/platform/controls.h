@@ -65,6 +65,7 @@ struct Grid : Control {
     int row = 0, col = 0;  // current cell
     std::vector<std::vector<std::string>> cells;
     std::vector<int> colWidth;
+    std::vector<bool> rowAlert;  // rows shown in the alert colour
 
     void Resize(int r, int c) {
         rows = r;
@@ -78,12 +79,13 @@ struct Grid : Control {
 };
 
 // Six panels numbered 1 to 6 (element 0 unused), then panel 7 (events waiting for the
-// shared folder, shown only while any wait) and panel 8 (the health of the position
-// fix). An alert panel is shown in a colour that reads on a dim bridge screen.
+// shared folder, shown only while any wait), panel 8 (the health of the position fix)
+// and panel 9 (operations overdue in the water). An alert panel is shown in a colour
+// that reads on a dim bridge screen.
 struct StatusBar : Control {
-    std::array<std::string, 9> panel{};
-    std::array<std::string, 9> panelTooltip{};
-    std::array<bool, 9> panelAlert{};
+    std::array<std::string, 10> panel{};
+    std::array<std::string, 10> panelTooltip{};
+    std::array<bool, 10> panelAlert{};
 };
 
 }  // namespace varnel

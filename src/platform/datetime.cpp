@@ -57,4 +57,11 @@ DateTime AddMilliseconds(const DateTime& t, long long ms, long long* subMs) {
     return out;
 }
 
+long long EpochSeconds(const DateTime& t) {
+    using namespace std::chrono;
+    sys_days d = sys_days(
+        year_month_day{year{t.year}, month{static_cast<unsigned>(t.month)}, day{static_cast<unsigned>(t.day)}});
+    return duration_cast<seconds>(d.time_since_epoch() + hours(t.hour) + minutes(t.minute) + seconds(t.second)).count();
+}
+
 }  // namespace varnel

@@ -190,6 +190,20 @@ std::string FileSystem::ReadTail(std::string_view path, size_t maxBytes) {
     return out;
 }
 
+std::optional<std::string> FileSystem::ReadFrom(std::string_view path, size_t offset) {
+    CheckFault(path, FaultKind::Open);
+    std::ifstream in(Native(path), std::ios::binary | std::ios::ate);
+    if (!in) throw FileError("Unable to open " + std::string(path) + ": " + Reason());
+    CheckFault(path, FaultKind::Read);
+    auto size = static_cast<size_t>(in.tellg());
+    if (offset > size) return std::nullopt;
+    std::string out(size - offset, '\0');
+    in.seekg(static_cast<std::streamoff>(offset));
+    in.read(out.data(), static_cast<std::streamsize>(out.size()));
+    if (in.bad()) throw FileError("Unable to read " + std::string(path));
+    return out;
+}
+
 bool FileSystem::CreateExclusive(std::string_view path, const std::string& text) {
     CheckFault(path, FaultKind::Open);
     std::string n = Native(path);

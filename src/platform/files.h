@@ -5,6 +5,7 @@
 // path fail.
 #pragma once
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -45,6 +46,8 @@ public:
     void ReplaceText(std::string_view path, const std::string& text);
     // The last `maxBytes` bytes of the file (all of it when smaller).
     std::string ReadTail(std::string_view path, size_t maxBytes);
+    // The bytes from `offset` to the end; nothing when the file is shorter than that.
+    std::optional<std::string> ReadFrom(std::string_view path, size_t offset);
     // Creates the file with `text` only if it does not exist yet (one atomic step, also
     // on a network share); false when it exists. Other failures throw FileError.
     bool CreateExclusive(std::string_view path, const std::string& text);

@@ -54,10 +54,11 @@ std::optional<ControlRef> Main(ActivityForm& f, const ParsedName& n) {
     VARNEL_CONTROL(f, Frame5); VARNEL_CONTROL(f, Frame6); VARNEL_CONTROL(f, Option5); VARNEL_CONTROL(f, Option3);
     VARNEL_CONTROL(f, Option4); VARNEL_CONTROL(f, Option1); VARNEL_CONTROL(f, Check1); VARNEL_CONTROL(f, frmSelectEvent);
     VARNEL_CONTROL(f, frmSelectMulti); VARNEL_CONTROL(f, EventLog); VARNEL_CONTROL(f, Text2); VARNEL_CONTROL(f, Timer1);
-    VARNEL_CONTROL(f, Label1);
+    VARNEL_CONTROL(f, Label1); VARNEL_CONTROL(f, Deployments); VARNEL_CONTROL(f, lblDeployments);
+    VARNEL_CONTROL(f, DeployNotice); VARNEL_CONTROL(f, cmdNotice);
     // clang-format on
     if (n.base == "StatusBar1") {
-        if (n.index < 1 || n.index > 8) return std::nullopt;
+        if (n.index < 1 || n.index > 9) return std::nullopt;
         return ControlRef(PanelRef{&f.StatusBar1, n.index});
     }
     for (auto& e : f.MenuTree())
@@ -160,7 +161,12 @@ std::optional<std::string> Property(const ControlRef& c, const std::string& prop
         if (prop == "text" || prop == "caption") return MainValue(c);
         return std::nullopt;
     }
-    if (auto* cell = std::get_if<CellRef>(&c)) return Property(ControlRef(cell->grid), prop, arg);
+    if (auto* cell = std::get_if<CellRef>(&c)) {
+        if (prop == "alert")
+            return Bool(static_cast<size_t>(cell->row) < cell->grid->rowAlert.size() &&
+                        cell->grid->rowAlert[static_cast<size_t>(cell->row)]);
+        return Property(ControlRef(cell->grid), prop, arg);
+    }
     if (prop == "text" || prop == "value" || prop == "checked") return MainValue(c);
     if (auto* g = std::get_if<Grid*>(&c);
         g && prop == "colwidth" && arg >= 0 && static_cast<size_t>(arg) < (*g)->colWidth.size())

@@ -6,6 +6,7 @@
 
 #include "app/config_editor.h"
 #include "app/menu_commands.h"
+#include "events/deployment_watch.h"
 #include "events/event_grid.h"
 #include "events/recording.h"
 #include "lists/comment_options.h"
@@ -141,6 +142,7 @@ void Click(Workstation& w, const std::string& name) {
         if (b == "Option5" || b == "Option3" || b == "Option4") return CommentOption_Click(w, FrameOf(b), n.index);
         if (b == "Combo1") return Combo1_Click(w);
         if (b == "Combo3") return Combo3_Click(w);
+        if (b == "cmdNotice") return DeployNotice_Click(w, n.index);
         if (b == "EventLog") return;
         if (ClickMenu(w, b)) return;
     } else if (n.window == "frmCommCheck") {

@@ -5,9 +5,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QColor>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDialog>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,10 +25,12 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <set>
 
 #include "app/menu_commands.h"
 #include "app/views/widgets_sync.h"
+#include "events/deployment_watch.h"
 #include "events/event_grid.h"
 #include "events/recording.h"
 #include "lists/comment_options.h"
@@ -45,7 +50,12 @@ public:
     int rowCount(const QModelIndex& = {}) const override { return std::max(0, g_->rows - 1); }
     int columnCount(const QModelIndex& = {}) const override { return g_->cols; }
     QVariant data(const QModelIndex& i, int role) const override {
-        if (role != Qt::DisplayRole || !i.isValid()) return {};
+        if (!i.isValid()) return {};
+        const auto r = static_cast<size_t>(i.row() + 1);
+        const bool alert = r < g_->rowAlert.size() && g_->rowAlert[r];
+        if (role == Qt::BackgroundRole && alert) return QColor(0xc0, 0, 0);
+        if (role == Qt::ForegroundRole && alert) return QColor(Qt::white);
+        if (role != Qt::DisplayRole) return {};
         return ToQt(g_->Cell(i.row() + 1, i.column()));
     }
     QVariant headerData(int s, Qt::Orientation o, int role) const override {
@@ -224,6 +234,48 @@ void MainWindow::Build() {
     connect(grid_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& i) { act_([this, i] { EventLog_DblClick(w_, i.row() + 1); }); });
 
+    // The strip of instruments in the water, under the grid.
+    deployLabel_ = new QLabel(central_);
+    name(deployLabel_, QStringLiteral("lblDeployments"));
+    deployments_ = new QTableView(central_);
+    name(deployments_, QStringLiteral("Deployments"));
+    deployModel_ = new GridModel(f.Deployments);
+    deployModel_->setParent(this);
+    deployments_->setModel(deployModel_);
+    deployments_->setSelectionMode(QAbstractItemView::NoSelection);
+    deployments_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    deployments_->setFocusPolicy(Qt::NoFocus);
+    deployments_->verticalHeader()->setDefaultSectionSize(static_cast<int>(20 * scale_));
+    deployments_->verticalHeader()->setVisible(false);
+    deployments_->horizontalHeader()->setStretchLastSection(true);
+    deployments_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    // The notice of an overdue operation: a window of its own that neither takes the
+    // focus from the entry boxes nor stops the tick.
+    notice_ = new QDialog(this);
+    notice_->setObjectName(QStringLiteral("DeployNotice"));
+    named_[QStringLiteral("DeployNotice")] = notice_;
+    notice_->setModal(false);
+    notice_->setAttribute(Qt::WA_ShowWithoutActivating);
+    notice_->setWindowTitle(QStringLiteral("Overdue in the water"));
+    auto* noticeLayout = new QVBoxLayout(notice_);
+    noticeText_ = new QLabel(notice_);
+    noticeText_->setWordWrap(true);
+    noticeText_->setMinimumWidth(static_cast<int>(360 * scale_));
+    noticeLayout->addWidget(noticeText_);
+    auto* noticeButtons = new QHBoxLayout;
+    for (size_t i = 0; i < 2; ++i) {
+        noticeButtons_[i] = new QPushButton(notice_);
+        name(noticeButtons_[i], QStringLiteral("cmdNotice(%1)").arg(i));
+        noticeButtons->addWidget(noticeButtons_[i]);
+        connect(noticeButtons_[i], &QPushButton::clicked, this,
+                [this, i] { act_([this, i] { DeployNotice_Click(w_, static_cast<int>(i)); }); });
+    }
+    noticeLayout->addLayout(noticeButtons);
+    connect(notice_, &QDialog::rejected, this, [this] {
+        if (w_.frmActivity.DeployNotice.visible) act_([this] { DeployNotice_Click(w_, 1); });
+    });
+
     // Selection panels down the right.
     selectEvent_ = new QGroupBox(central_);
     name(selectEvent_, QStringLiteral("frmSelectEvent"));
@@ -257,8 +309,8 @@ void MainWindow::Build() {
     // Status bar with its six panels; 4 and 5 keep the date and the time themselves.
     // Panel 7 shows only while events wait for the shared folder, in a colour that
     // reads on a dim bridge screen.
-    const int widths[] = {0, 300, 110, 130, 80, 70, 100, 200, 150};
-    for (int i = 1; i <= 8; ++i) {
+    const int widths[] = {0, 300, 110, 130, 80, 70, 100, 200, 150, 0};
+    for (int i = 1; i <= 9; ++i) {
         panels_[static_cast<size_t>(i)] = new QLabel(this);
         panels_[static_cast<size_t>(i)]->setFrameShape(QFrame::StyledPanel);
         panels_[static_cast<size_t>(i)]->setMinimumWidth(static_cast<int>(widths[i] * scale_));
@@ -268,6 +320,11 @@ void MainWindow::Build() {
     panels_[7]->setStyleSheet(QStringLiteral("QLabel { background: #ffd24d; color: black; font-weight: bold; }"));
     panels_[7]->hide();
     panels_[8]->hide();
+    // Panel 9 (an operation overdue) shares the room with panel 1; its tooltip holds the whole text.
+    panels_[9]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->insertWidget(1, panels_[9], 1);
+    panels_[9]->setStyleSheet(QStringLiteral("QLabel { background: #c00000; color: white; font-weight: bold; }"));
+    panels_[9]->hide();
     statusBar()->setSizeGripEnabled(false);
     clock_ = new QTimer(this);
     auto showClock = [this] {
@@ -425,6 +482,7 @@ void MainWindow::Refresh() {
     setWindowTitle(Q(f.caption));
     int width = static_cast<int>(f.widthTwips / kTwipsPerPixel * scale_);
     int height = static_cast<int>(f.heightTwips / kTwipsPerPixel * scale_);
+    height += kStripHeight;  // the strip of instruments in the water below the grid
     if (central_->minimumWidth() != width) {
         central_->setMinimumSize(width, height);
         resize(width, height + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
@@ -508,6 +566,24 @@ void MainWindow::Refresh() {
         grid_->scrollTo(gridModel_->index(std::max(0, f.gridRow - 2), 0));
     grid_->setToolTip(Q(f.EventLog.tooltip));
 
+    // Strip of instruments in the water, across the window under the grid.
+    const int stripTop = 576 + extraH;
+    Place(deployLabel_, 8, stripTop + 4, 900 + extraW, 16);
+    deployLabel_->setText(Q(f.lblDeployments.caption));
+    Place(deployments_, 8, stripTop + 22, 912 + extraW, kStripHeight - 26);
+    deployModel_->Rebind(f.Deployments);
+    deployModel_->Changed();
+    deployments_->setToolTip(Q(f.Deployments.tooltip));
+    noticeText_->setText(Q(f.DeployNotice.caption));
+    for (size_t i = 0; i < 2; ++i) noticeButtons_[i]->setText(Q(f.cmdNotice[i].caption));
+    if (f.DeployNotice.visible != notice_->isVisible()) {
+        if (f.DeployNotice.visible) {
+            notice_->adjustSize();
+            notice_->move(geometry().center() - notice_->rect().center());
+        }
+        notice_->setVisible(f.DeployNotice.visible);
+    }
+
     // Selection panel.
     int panelH = std::max(120, f.frmSelectEvent.height - 36);
     Place(selectEvent_, panelX, 4, f.frmSelectEvent.width + panelExtra, panelH);
@@ -538,18 +614,19 @@ void MainWindow::Refresh() {
     text2_->setText(Q(f.Text2.text));
     text2_->setVisible(f.Text2.visible);
 
-    for (int i = 1; i <= 8; ++i) {
+    for (int i = 1; i <= 9; ++i) {
         if (i == 4 || i == 5) continue;
         panels_[static_cast<size_t>(i)]->setText(Q(f.StatusBar1.panel[static_cast<size_t>(i)]));
     }
     panels_[7]->setVisible(!f.StatusBar1.panel[7].empty());
     panels_[8]->setVisible(!f.StatusBar1.panel[8].empty());
+    panels_[9]->setVisible(!f.StatusBar1.panel[9].empty());
     // The fix's health: black on amber when stale, without fix or off the clock.
     const QString fixStyle = f.StatusBar1.panelAlert[8]
                                  ? QStringLiteral("QLabel { background: #ffb000; color: black; font-weight: bold; }")
                                  : QString();
     if (panels_[8]->styleSheet() != fixStyle) panels_[8]->setStyleSheet(fixStyle);
-    for (int i = 1; i <= 8; ++i)
+    for (int i = 1; i <= 9; ++i)
         panels_[static_cast<size_t>(i)]->setToolTip(Q(f.StatusBar1.panelTooltip[static_cast<size_t>(i)].empty()
                                                           ? f.StatusBar1.tooltip
                                                           : f.StatusBar1.panelTooltip[static_cast<size_t>(i)]));

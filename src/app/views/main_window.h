@@ -11,6 +11,7 @@
 
 class QAction;
 class QComboBox;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -64,7 +65,14 @@ private:
     QTableView* grid_ = nullptr;
     GridModel* gridModel_ = nullptr;
     QLineEdit* text2_ = nullptr;
-    std::array<QLabel*, 9> panels_{};
+    std::array<QLabel*, 10> panels_{};
+    QLabel* deployLabel_ = nullptr;
+    QTableView* deployments_ = nullptr;
+    GridModel* deployModel_ = nullptr;
+    QDialog* notice_ = nullptr;
+    QLabel* noticeText_ = nullptr;
+    std::array<QPushButton*, 2> noticeButtons_{};
+    static constexpr int kStripHeight = 112;  // pixels under the grid for the deployments strip
     std::map<std::string, QChar> mnemonics_;  // the Alt letter of each top-level menu
     std::array<QLabel*, 11> labels_{};
     QTimer* timer1_ = nullptr;

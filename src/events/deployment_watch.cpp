@@ -1,0 +1,178 @@
+#include "events/deployment_watch.h"
+
+#include "config/configuration.h"
+#include "events/deployments.h"
+#include "events/event_files.h"
+#include "platform/datetime.h"
+#include "platform/strings.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr long long kSnoozeS = 30 * 60;
+
+long long NowS(Workstation& w) {
+    return EpochSeconds(w.host.UtcNow());
+}
+
+std::string LogPath(const ActivityForm& f) {
+    return (f.NetworkMode ? f.dataFolder : f.homeFolder) + f.Text1[0].text + "Events.csv";
+}
+
+// Takes the whole lines the cruise log gained since the last read; a log that is now
+// shorter (a new cruise, a replaced file) is read again from its start.
+void FollowCruiseLog(Workstation& w) {
+    auto& f = w.frmActivity;
+    auto& b = f.deployments;
+    std::string path = LogPath(f);
+    if (path != b.logPath) {
+        b.events.clear();
+        b.latestOfOperator.clear();
+        b.logPath = path;
+        b.logRead = 0;
+    }
+    try {
+        if (!w.files().Exists(path)) return;
+        auto text = w.files().ReadFrom(path, b.logRead);
+        if (!text) {
+            b.logPath.clear();
+            return FollowCruiseLog(w);
+        }
+        size_t end = text->find_last_of("\r\n");
+        if (end == std::string::npos) return;  // a line still being written
+        long long now = NowS(w);
+        for (const auto& line : SplitLines(std::string_view(*text).substr(0, end + 1))) NoteLogLine(b, line, now);
+        b.logRead += end + 1;
+    } catch (const std::exception&) {
+        // The shared folder is away: the strip keeps what it knows; the event files
+        // report the folder themselves.
+    }
+}
+
+std::string Clock(long long s) {
+    DateTime t = AddMilliseconds(DateTime{1970, 1, 1, 0, 0, 0}, s * 1000);
+    return DateLoc(t).substr(0, 6) + " " + LongTime(t).substr(0, 5);
+}
+
+std::string Describe(const OpenOperation& o) {
+    return o.start.activity + " at " + o.start.line + " / " + o.start.station;
+}
+
+void ShowDeployments(Workstation& w) {
+    auto& f = w.frmActivity;
+    auto& b = f.deployments;
+    const long long now = NowS(w);
+    auto open = OpenOperations(b, now);
+    auto& g = f.Deployments;
+    std::vector<std::string> head(g.cells.at(0));
+    g.Resize(static_cast<int>(open.size()) + 1, 5);
+    g.cells[0] = head;
+    g.rowAlert.assign(open.size() + 1, false);
+    std::vector<const OpenOperation*> overdue;
+    for (size_t i = 0; i < open.size(); ++i) {
+        const auto& o = open[i];
+        g.cells[i + 1] = {o.start.activity, o.start.line + " / " + o.start.station, Clock(o.start.startS),
+                          DurationText(now - o.start.startS) + (o.overdue ? " OVERDUE" : ""), o.start.operatorInitials};
+        g.rowAlert[i + 1] = o.overdue;
+        if (o.overdue) overdue.push_back(&o);
+    }
+    f.lblDeployments.caption = open.empty() ? "In the water: nothing"
+                                            : "In the water: " + std::to_string(open.size()) + " open, " +
+                                                  std::to_string(overdue.size()) + " overdue";
+
+    // The notice goes away when its operation is no longer open.
+    auto isOpen = [&](const std::string& n) {
+        for (const auto& o : open)
+            if (o.start.number == n) return true;
+        return false;
+    };
+    if (f.DeployNotice.visible && !isOpen(f.noticeNumber)) f.DeployNotice.visible = false;
+    auto& bar = f.StatusBar1;
+    bar.panel[9].clear();
+    bar.panelAlert[9] = false;
+    if (overdue.empty()) return;
+    const auto& first = *overdue.front();
+    bar.panel[9] = "OVERDUE: " + Describe(first) + ", in the water " + DurationText(now - first.start.startS) +
+                   " (expected " + DurationText(first.minutes * 60) + ")" +
+                   (overdue.size() > 1 ? " and " + std::to_string(overdue.size() - 1) + " more" : "");
+    bar.panelAlert[9] = true;
+    bar.panelTooltip[9] = "Log the recovery when it is on deck; the expected times are in " + std::string(kHomeFolder) +
+                          "Deployments.txt";
+    if (f.DeployNotice.visible) return;
+    for (const auto* o : overdue) {
+        const std::string& n = o->start.number;
+        auto snooze = b.snoozedUntil.find(n);
+        if (b.noticed.count(n) || (snooze != b.snoozedUntil.end() && now < snooze->second)) continue;
+        b.noticed.insert(n);
+        f.noticeNumber = n;
+        f.DeployNotice.visible = true;
+        f.DeployNotice.caption = Describe(*o) + " (event " + n + ", " + o->start.operatorInitials + ") went in at " +
+                                 Clock(o->start.startS) + " UTC and has been in the water " +
+                                 DurationText(now - o->start.startS) + "; it was expected back within " +
+                                 DurationText(o->minutes * 60) + ". Log its recovery when it is on deck.";
+        return;
+    }
+}
+
+}  // namespace
+
+void RebuildDeployments(Workstation& w) {
+    auto& b = w.frmActivity.deployments;
+    const std::string path = std::string(kHomeFolder) + "Deployments.txt";
+    b.durationsNote.clear();
+    try {
+        b.minutes = ParseDurations(w.files().Exists(path) ? w.files().ReadLines(path) : DefaultDurationLines(),
+                                   b.durationsNote);
+    } catch (const std::exception& e) {
+        b.minutes = ParseDurations(DefaultDurationLines(), b.durationsNote);
+        b.durationsNote = e.what();
+    }
+    if (!b.durationsNote.empty())
+        w.frmActivity.StatusBar1.panel[1] = path + ": " + b.durationsNote + "; that line is left out.";
+    b.logPath.clear();
+    FollowCruiseLog(w);
+    ShowDeployments(w);
+}
+
+void WatchDeployments(Workstation& w) {
+    FollowCruiseLog(w);
+    ShowDeployments(w);
+}
+
+void NoteRecordedEvent(Workstation& w) {
+    auto& f = w.frmActivity;
+    DeploymentEvent e;
+    e.number = Trim(f.Text1[5].text);
+    e.activity = f.Activity;
+    e.event = Trim(f.Combo1.text);
+    e.line = f.Combo3.text;
+    e.station = f.Combo4.text;
+    e.operatorInitials = Trim(f.Combo2.text);
+    e.comments = CommentsField(f.txtComments.text);
+    e.startS = UtcSeconds(f.Text1[1].text, f.Text1[2].text).value_or(NowS(w));
+    NoteEvent(f.deployments, std::move(e));
+    ShowDeployments(w);
+}
+
+void ForgetErasedEvent(Workstation& w, const std::string& number) {
+    FollowCruiseLog(w);  // the erased line must not come back with the next read
+    ForgetEvent(w.frmActivity.deployments, Trim(number));
+    ShowDeployments(w);
+}
+
+void NotePickedUpEvent(Workstation& w, const std::string& line) {
+    NoteLogLine(w.frmActivity.deployments, line, NowS(w));
+}
+
+void DeployNotice_Click(Workstation& w, int index) {
+    auto& f = w.frmActivity;
+    if (index == 0) {
+        f.deployments.snoozedUntil[f.noticeNumber] = NowS(w) + kSnoozeS;
+        f.deployments.noticed.erase(f.noticeNumber);
+    }
+    f.DeployNotice.visible = false;
+    ShowDeployments(w);
+}
+
+}  // namespace varnel

@@ -1,0 +1,220 @@
+#include "events/deployments.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+#include "platform/datetime.h"
+#include "platform/strings.h"
+
+namespace varnel {
+
+namespace {
+
+std::vector<std::string> Words(std::string_view name) {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : name) {
+        if (std::isalnum(static_cast<unsigned char>(c))) {
+            word += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        } else if (!word.empty()) {
+            words.push_back(std::move(word));
+            word.clear();
+        }
+    }
+    if (!word.empty()) words.push_back(std::move(word));
+    return words;
+}
+
+bool StartsWith(const std::string& w, std::string_view prefix) {
+    return w.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool IsOpenWord(const std::string& w) {
+    return StartsWith(w, "DEPLOY") || w == "START" || w == "STARTED" || w == "BEGIN";
+}
+bool IsCloseWord(const std::string& w) {
+    return StartsWith(w, "RECOVER") || w == "END" || w == "ENDED" || w == "STOP" || w == "STOPPED";
+}
+// The words of "IN WATER", "IN THE WATER", "ON DECK" and "OUT OF WATER".
+bool IsPhraseWord(const std::string& w) {
+    return w == "IN" || w == "THE" || w == "WATER" || w == "ON" || w == "DECK" || w == "OUT" || w == "OF";
+}
+
+bool HasPhrase(const std::vector<std::string>& words, std::initializer_list<std::string_view> phrase) {
+    for (size_t i = 0; i + phrase.size() <= words.size(); ++i)
+        if (std::equal(phrase.begin(), phrase.end(), words.begin() + static_cast<std::ptrdiff_t>(i))) return true;
+    return false;
+}
+
+int Number(std::string_view s) {
+    int v = -1;
+    auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    return r.ec == std::errc() && r.ptr == s.data() + s.size() ? v : -1;
+}
+
+}  // namespace
+
+Phase PhaseOf(std::string_view eventName) {
+    auto words = Words(eventName);
+    if (std::any_of(words.begin(), words.end(), IsCloseWord) || HasPhrase(words, {"ON", "DECK"}) ||
+        HasPhrase(words, {"OUT", "OF", "WATER"}))
+        return Phase::Closes;
+    if (std::any_of(words.begin(), words.end(), IsOpenWord) || HasPhrase(words, {"IN", "WATER"}) ||
+        HasPhrase(words, {"IN", "THE", "WATER"}))
+        return Phase::Opens;
+    return Phase::None;
+}
+
+std::string Subject(std::string_view eventName) {
+    std::string subject;
+    for (const auto& w : Words(eventName))
+        if (!IsOpenWord(w) && !IsCloseWord(w) && !IsPhraseWord(w)) subject += (subject.empty() ? "" : " ") + w;
+    return subject;
+}
+
+std::optional<long long> UtcSeconds(std::string_view date, std::string_view time) {
+    static const char* months[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    DateTime t;
+    if (date.size() == 11 && date[2] == '-' && date[6] == '-') {  // 05-Jul-2007
+        t.day = Number(date.substr(0, 2));
+        t.year = Number(date.substr(7));
+        t.month = 0;
+        for (int m = 0; m < 12; ++m)
+            if (UCase(std::string(date.substr(3, 3))) == months[m]) t.month = m + 1;
+    } else if (date.size() == 10 && date[4] == '-' && date[7] == '-') {  // 2007-07-05
+        t.year = Number(date.substr(0, 4));
+        t.month = Number(date.substr(5, 2));
+        t.day = Number(date.substr(8));
+    } else if (date.size() == 10 && date[2] == '/' && date[5] == '/') {  // 07/05/2007
+        t.month = Number(date.substr(0, 2));
+        t.day = Number(date.substr(3, 2));
+        t.year = Number(date.substr(6));
+    } else {
+        return std::nullopt;
+    }
+    if (time.size() != 8 || time[2] != ':' || time[5] != ':') return std::nullopt;
+    t.hour = Number(time.substr(0, 2));
+    t.minute = Number(time.substr(3, 2));
+    t.second = Number(time.substr(6));
+    if (t.year < 1970 || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour < 0 || t.hour > 23 ||
+        t.minute < 0 || t.minute > 59 || t.second < 0 || t.second > 60)
+        return std::nullopt;
+    return EpochSeconds(t);
+}
+
+void ForgetEvent(DeploymentBook& book, const std::string& number) {
+    std::erase_if(book.events, [&](const DeploymentEvent& e) { return e.number == number; });
+}
+
+void NoteEvent(DeploymentBook& book, DeploymentEvent e) {
+    if (e.number.empty()) return;
+    if (Contains(e.comments, "erase previous event")) {
+        auto it = book.latestOfOperator.find(e.operatorInitials);
+        if (it != book.latestOfOperator.end()) ForgetEvent(book, it->second);
+    }
+    book.latestOfOperator[e.operatorInitials] = e.number;
+    Phase phase = PhaseOf(e.event);
+    auto known = std::find_if(book.events.begin(), book.events.end(),
+                              [&](const DeploymentEvent& k) { return k.number == e.number; });
+    if (phase == Phase::None) {
+        if (known != book.events.end()) book.events.erase(known);
+        return;
+    }
+    e.opens = phase == Phase::Opens;
+    if (known != book.events.end())
+        *known = std::move(e);
+    else
+        book.events.push_back(std::move(e));
+}
+
+void NoteLogLine(DeploymentBook& book, std::string_view line, long long seenS) {
+    std::vector<std::string_view> f;
+    size_t at = 0;
+    while (f.size() < 16) {
+        size_t comma = line.find(',', at);
+        f.push_back(line.substr(at, comma == std::string_view::npos ? std::string_view::npos : comma - at));
+        if (comma == std::string_view::npos) break;
+        at = comma + 1;
+    }
+    if (f.size() < 15 || f[1] == "Event#") return;
+    DeploymentEvent e;
+    e.number = Trim(std::string(f[1]));
+    e.line = std::string(f[2]);
+    e.station = std::string(f[3]);
+    e.activity = std::string(f[10]);
+    e.event = std::string(f[11]);
+    e.operatorInitials = std::string(f[12]);
+    // Commas typed into a comment add columns, so the erase note is looked for in the rest.
+    if (f.size() > 15) e.comments = std::string(line.substr(static_cast<size_t>(f[15].data() - line.data())));
+    e.startS = UtcSeconds(f[13], f[14]).value_or(seenS);
+    NoteEvent(book, std::move(e));
+}
+
+std::vector<OpenOperation> OpenOperations(const DeploymentBook& book, long long nowS) {
+    std::vector<OpenOperation> open;
+    for (const auto& e : book.events) {
+        if (e.opens) {
+            auto m = book.minutes.find(e.activity);
+            open.push_back({e, m == book.minutes.end() ? 0 : m->second, false});
+            continue;
+        }
+        auto same = [&](bool bySubject) {
+            return std::find_if(open.begin(), open.end(), [&](const OpenOperation& o) {
+                return o.start.activity == e.activity && (!bySubject || Subject(o.start.event) == Subject(e.event));
+            });
+        };
+        auto it = same(true);
+        if (it == open.end()) it = same(false);
+        if (it != open.end()) open.erase(it);
+    }
+    for (auto& o : open) o.overdue = o.minutes > 0 && nowS - o.start.startS > o.minutes * 60;
+    return open;
+}
+
+const std::vector<std::string>& DefaultDurationLines() {
+    static const std::vector<std::string> lines = {
+        "# Activity,minutes: the longest time an operation of the activity is expected to stay",
+        "# in the water. Past it the logger shows the operation in red and says so once.",
+        "# An activity not listed here, or with 0 minutes, is never overdue.",
+        "CTD,180",
+        "BONGO,60",
+        "MANTA,45",
+        "PAIROVET,40",
+        "SECCHI,20",
+        "TM-GOFLO,90",
+        "TM POLE,60",
+        "TM PUMP,120",
+        "PRR,45",
+        "SONOBUOY,480",
+        "TOWEDARRAY,720",
+        "MMammals,240",
+        "Ancillary,120"};
+    return lines;
+}
+
+std::map<std::string, long long> ParseDurations(const std::vector<std::string>& lines, std::string& note) {
+    std::map<std::string, long long> minutes;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::string line = Trim(lines[i]);
+        if (line.empty() || line[0] == '#') continue;
+        auto comma = line.rfind(',');
+        long long m = comma == std::string::npos ? -1 : Number(Trim(line.substr(comma + 1)));
+        std::string name = comma == std::string::npos ? "" : Trim(line.substr(0, comma));
+        if (m < 0 || name.empty()) {
+            if (note.empty()) note = "line " + std::to_string(i + 1) + " \"" + line + "\" is not activity,minutes";
+            continue;
+        }
+        minutes[name] = m;
+    }
+    return minutes;
+}
+
+std::string DurationText(long long seconds) {
+    long long m = std::max(0LL, seconds) / 60;
+    if (m < 60) return std::to_string(m) + " min";
+    std::string mm = std::to_string(m % 60);
+    return std::to_string(m / 60) + " h " + (mm.size() < 2 ? "0" : "") + mm + " min";
+}
+
+}  // namespace varnel

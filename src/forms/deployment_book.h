@@ -1,0 +1,36 @@
+// What this station knows of the instruments in the water: the deployment and
+// recovery events of the cruise kept by event number (a corrected event replaces the
+// one it corrects), the expected longest time of each activity, how far the cruise
+// log has been read, and which overdue operations the operator has been told of.
+#pragma once
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace varnel {
+
+struct DeploymentEvent {
+    std::string number, activity, event, line, station, operatorInitials, comments;
+    long long startS = 0;  // UTC seconds since 1970 of the event
+    bool opens = false;    // a deployment; otherwise a recovery
+};
+
+struct OpenOperation {
+    DeploymentEvent start;
+    long long minutes = 0;  // the activity's expected longest time; 0 = no alarm
+    bool overdue = false;
+};
+
+struct DeploymentBook {
+    std::vector<DeploymentEvent> events;                  // deployments and recoveries in log order
+    std::map<std::string, std::string> latestOfOperator;  // the operator's latest event number
+    std::map<std::string, long long> minutes;             // activity -> expected longest minutes
+    std::string logPath;                                  // the cruise log being followed
+    size_t logRead = 0;                                   // bytes of it taken in
+    std::set<std::string> noticed;                        // event numbers the notice has shown
+    std::map<std::string, long long> snoozedUntil;        // event number -> UTC seconds
+    std::string durationsNote;                            // what was wrong with Deployments.txt
+};
+
+}  // namespace varnel
