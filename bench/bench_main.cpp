@@ -11,6 +11,7 @@
 
 #include "app/startup.h"
 #include "config/configuration.h"
+#include "events/deployment_watch.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
@@ -211,6 +212,37 @@ void BM_Raw_Read100kLog(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(b.host->Files().ReadLines("Q:\\E\\0701JDEvents.csv"));
 }
 BENCHMARK(BM_Raw_Read100kLog)->Unit(benchmark::kMillisecond);
+
+// The open deployments rebuilt from a 100,000-line shared cruise log (numbers in order,
+// a deployment, its stages and its recovery among other events) beside a raw read of it.
+std::string WriteDeploymentLog(Bench& b) {
+    static const char* events[] = {"STATION ARRIVAL", "CTD DEPLOYED",    "CTD AT DEPTH",     "CTD RECOVERED",
+                                   "BONGO DEPLOYED",  "BONGO RECOVERED", "STATION DEPARTURE"};
+    std::string log;
+    for (int i = 0; i < 100000; ++i) {
+        std::string line = Record();
+        line.replace(7, 2, std::to_string(i + 1));
+        line.replace(line.find("CTD DEPLOYED"), 12, events[i % 7]);
+        log += line + "\r\n";
+    }
+    Write(b.root / "Q/E/0701JDEvents.csv", log);
+    return "Q:\\E\\0701JDEvents.csv";
+}
+
+void BM_RebuildDeployments100k(benchmark::State& s) {
+    Bench b;
+    WriteDeploymentLog(b);
+    for (auto _ : s) RebuildDeployments(*b.w);
+    s.counters["open"] = static_cast<double>(b.w->frmActivity.Deployments.rows - 1);
+}
+BENCHMARK(BM_RebuildDeployments100k)->Unit(benchmark::kMillisecond);
+
+void BM_Raw_ReadDeploymentLog100k(benchmark::State& s) {
+    Bench b;
+    std::string path = WriteDeploymentLog(b);
+    for (auto _ : s) benchmark::DoNotOptimize(b.host->Files().ReadAll(path));
+}
+BENCHMARK(BM_Raw_ReadDeploymentLog100k)->Unit(benchmark::kMillisecond);
 
 // One second of 115200-baud NMEA (11,520 bytes) through ParseInput and the writer.
 void BM_ParseInput_115200(benchmark::State& s) {

@@ -28,6 +28,7 @@ void FollowCruiseLog(Workstation& w) {
     std::string path = LogPath(f);
     if (path != b.logPath) {
         b.events.clear();
+        b.position.clear();
         b.latestOfOperator.clear();
         b.logPath = path;
         b.logRead = 0;
@@ -93,12 +94,13 @@ void ShowDeployments(Workstation& w) {
     bar.panelAlert[9] = false;
     if (overdue.empty()) return;
     const auto& first = *overdue.front();
-    bar.panel[9] = "OVERDUE: " + Describe(first) + ", in the water " + DurationText(now - first.start.startS) +
-                   " (expected " + DurationText(first.minutes * 60) + ")" +
-                   (overdue.size() > 1 ? " and " + std::to_string(overdue.size() - 1) + " more" : "");
+    bar.panel[9] = "OVERDUE: " + first.start.activity + ", " + DurationText(now - first.start.startS) +
+                   (overdue.size() > 1 ? " (+" + std::to_string(overdue.size() - 1) + ")" : "");
     bar.panelAlert[9] = true;
-    bar.panelTooltip[9] = "Log the recovery when it is on deck; the expected times are in " + std::string(kHomeFolder) +
-                          "Deployments.txt";
+    bar.panelTooltip[9] = Describe(first) + " has been in the water " + DurationText(now - first.start.startS) +
+                          "; it was expected back within " + DurationText(first.minutes * 60) +
+                          ". Log the recovery when it is on deck; the expected times are in " +
+                          std::string(kHomeFolder) + "Deployments.txt.";
     if (f.DeployNotice.visible) return;
     for (const auto* o : overdue) {
         const std::string& n = o->start.number;

@@ -104,7 +104,8 @@ std::optional<long long> UtcSeconds(std::string_view date, std::string_view time
 }
 
 void ForgetEvent(DeploymentBook& book, const std::string& number) {
-    std::erase_if(book.events, [&](const DeploymentEvent& e) { return e.number == number; });
+    auto at = book.position.find(number);
+    if (at != book.position.end()) book.events[at->second].gone = true;
 }
 
 void NoteEvent(DeploymentBook& book, DeploymentEvent e) {
@@ -115,17 +116,20 @@ void NoteEvent(DeploymentBook& book, DeploymentEvent e) {
     }
     book.latestOfOperator[e.operatorInitials] = e.number;
     Phase phase = PhaseOf(e.event);
-    auto known = std::find_if(book.events.begin(), book.events.end(),
-                              [&](const DeploymentEvent& k) { return k.number == e.number; });
+    auto known = book.position.find(e.number);
     if (phase == Phase::None) {
-        if (known != book.events.end()) book.events.erase(known);
+        if (known != book.position.end()) book.events[known->second].gone = true;
         return;
     }
     e.opens = phase == Phase::Opens;
-    if (known != book.events.end())
-        *known = std::move(e);
-    else
+    e.subject = Subject(e.event);
+    e.comments.clear();  // read once for the erase note, not kept
+    if (known != book.position.end()) {
+        book.events[known->second] = std::move(e);
+    } else {
+        book.position.emplace(e.number, book.events.size());
         book.events.push_back(std::move(e));
+    }
 }
 
 void NoteLogLine(DeploymentBook& book, std::string_view line, long long seenS) {
@@ -154,6 +158,7 @@ void NoteLogLine(DeploymentBook& book, std::string_view line, long long seenS) {
 std::vector<OpenOperation> OpenOperations(const DeploymentBook& book, long long nowS) {
     std::vector<OpenOperation> open;
     for (const auto& e : book.events) {
+        if (e.gone) continue;
         if (e.opens) {
             auto m = book.minutes.find(e.activity);
             open.push_back({e, m == book.minutes.end() ? 0 : m->second, false});
@@ -161,7 +166,7 @@ std::vector<OpenOperation> OpenOperations(const DeploymentBook& book, long long 
         }
         auto same = [&](bool bySubject) {
             return std::find_if(open.begin(), open.end(), [&](const OpenOperation& o) {
-                return o.start.activity == e.activity && (!bySubject || Subject(o.start.event) == Subject(e.event));
+                return o.start.activity == e.activity && (!bySubject || o.start.subject == e.subject);
             });
         };
         auto it = same(true);

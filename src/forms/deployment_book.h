@@ -6,14 +6,17 @@
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace varnel {
 
 struct DeploymentEvent {
     std::string number, activity, event, line, station, operatorInitials, comments;
+    std::string subject;   // the event name without its opening or closing words
     long long startS = 0;  // UTC seconds since 1970 of the event
     bool opens = false;    // a deployment; otherwise a recovery
+    bool gone = false;     // erased, or corrected into an event of neither kind
 };
 
 struct OpenOperation {
@@ -24,6 +27,7 @@ struct OpenOperation {
 
 struct DeploymentBook {
     std::vector<DeploymentEvent> events;                  // deployments and recoveries in log order
+    std::unordered_map<std::string, size_t> position;     // event number -> index in events
     std::map<std::string, std::string> latestOfOperator;  // the operator's latest event number
     std::map<std::string, long long> minutes;             // activity -> expected longest minutes
     std::string logPath;                                  // the cruise log being followed

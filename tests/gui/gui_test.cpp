@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -122,6 +123,48 @@ private slots:
         QCOMPARE(grid->height(), before.height() + 200);
         QCOMPARE(grid->pos(), before.topLeft());
         QCOMPARE(record->geometry(), button);
+    }
+
+    // Two operations in the water, one past its time: the strip under the grid overlaps
+    // no control, the overdue row is red, and the notice is up without blocking input.
+    void theDeploymentStripAndItsNotice() {
+        QTemporaryDir dir;
+        WriteStation(dir.path());
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        auto line = [&](int n, const char* activity, const char* event, int minutesAgo) {
+            QDateTime t = now.addSecs(-60 * minutesAgo);
+            return QStringLiteral("0701JD,%1,93.3,26.7,93.3,26.7,,,32.9,-117.3,%2,%3,JD,%4,%5,,1")
+                .arg(n)
+                .arg(activity, event, QLocale::c().toString(t.date(), QStringLiteral("dd-MMM-yyyy")),
+                     t.toString(QStringLiteral("HH:mm:ss")));
+        };
+        WriteFile(dir.path() + "/Q/0701/Events/0701JDEvents.csv",
+                  {line(30, "BONGO", "BONGO DEPLOYED", 95), line(31, "CTD", "CTD DEPLOYED", 20)});
+        views::StationViews station(Drives(dir.path()));
+        AnswerNextBox(QMessageBox::Ok);
+        station.Start();
+        auto& main = station.Main();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        auto* strip = qobject_cast<QTableView*>(main.Named("Deployments"));
+        QCOMPARE(strip->model()->rowCount(), 2);
+        QCOMPARE(strip->model()->index(0, 3).data().toString(), QStringLiteral("1 h 35 min OVERDUE"));
+        QCOMPARE(strip->model()->index(0, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(0xc0, 0, 0));
+        QVERIFY(!strip->model()->index(1, 0).data(Qt::BackgroundRole).isValid());
+        const QRect room = main.centralWidget()->rect();
+        for (QWidget* w : main.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isVisible()) continue;
+            QVERIFY2(room.contains(w->geometry()), qPrintable(w->objectName()));
+            for (const char* ours : {"Deployments", "lblDeployments"})
+                if (w != main.Named(ours))
+                    QVERIFY2(!w->geometry().intersects(main.Named(ours)->geometry()), qPrintable(w->objectName()));
+        }
+        QWidget* notice = main.Named("DeployNotice");
+        QTRY_VERIFY(notice->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(main.findChild<QLabel*>("StatusBar1(9)")->text().startsWith("OVERDUE: BONGO, 1 h 3"));
+        qobject_cast<QPushButton*>(main.Named("cmdNotice(0)"))->click();  // snooze
+        QVERIFY(!notice->isVisible());
     }
 
     void anEventRecordedThroughTheWindowReachesTheFiles() {

@@ -315,14 +315,13 @@ void MainWindow::Build() {
         panels_[static_cast<size_t>(i)]->setFrameShape(QFrame::StyledPanel);
         panels_[static_cast<size_t>(i)]->setMinimumWidth(static_cast<int>(widths[i] * scale_));
         name(panels_[static_cast<size_t>(i)], QStringLiteral("StatusBar1(%1)").arg(i));
-        statusBar()->addWidget(panels_[static_cast<size_t>(i)], i == 1 ? 1 : 0);
+        if (i < 9) statusBar()->addWidget(panels_[static_cast<size_t>(i)], i == 1 ? 1 : 0);
     }
     panels_[7]->setStyleSheet(QStringLiteral("QLabel { background: #ffd24d; color: black; font-weight: bold; }"));
     panels_[7]->hide();
     panels_[8]->hide();
-    // Panel 9 (an operation overdue) shares the room with panel 1; its tooltip holds the whole text.
-    panels_[9]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    statusBar()->insertWidget(1, panels_[9], 1);
+    // Panel 9 (an operation overdue) stands beside panel 1.
+    statusBar()->insertWidget(1, panels_[9], 0);
     panels_[9]->setStyleSheet(QStringLiteral("QLabel { background: #c00000; color: white; font-weight: bold; }"));
     panels_[9]->hide();
     statusBar()->setSizeGripEnabled(false);
@@ -577,9 +576,10 @@ void MainWindow::Refresh() {
     noticeText_->setText(Q(f.DeployNotice.caption));
     for (size_t i = 0; i < 2; ++i) noticeButtons_[i]->setText(Q(f.cmdNotice[i].caption));
     if (f.DeployNotice.visible != notice_->isVisible()) {
-        if (f.DeployNotice.visible) {
+        if (f.DeployNotice.visible) {  // over the grid's lower rows, just above the strip
             notice_->adjustSize();
-            notice_->move(geometry().center() - notice_->rect().center());
+            QPoint stripAt = deployLabel_->mapToGlobal(QPoint(0, 0));
+            notice_->move(geometry().center().x() - notice_->width() / 2, stripAt.y() - notice_->height() - 8);
         }
         notice_->setVisible(f.DeployNotice.visible);
     }
@@ -621,6 +621,17 @@ void MainWindow::Refresh() {
     panels_[7]->setVisible(!f.StatusBar1.panel[7].empty());
     panels_[8]->setVisible(!f.StatusBar1.panel[8].empty());
     panels_[9]->setVisible(!f.StatusBar1.panel[9].empty());
+    QFont bold = panels_[9]->font();
+    bold.setBold(true);
+    const int overdueW = panels_[9]->isVisible()
+                             ? QFontMetrics(bold).horizontalAdvance(panels_[9]->text()) + static_cast<int>(16 * scale_)
+                             : 0;
+    panels_[9]->setMinimumWidth(overdueW);
+    // While it shows, it takes the place of the help hint (panel 2) and what it needs more from panel 1.
+    panels_[2]->setVisible(overdueW == 0);
+    panels_[1]->setMinimumWidth(
+        overdueW == 0 ? static_cast<int>(300 * scale_)
+                      : std::max(static_cast<int>(80 * scale_), static_cast<int>(404 * scale_) - overdueW));
     // The fix's health: black on amber when stale, without fix or off the clock.
     const QString fixStyle = f.StatusBar1.panelAlert[8]
                                  ? QStringLiteral("QLabel { background: #ffb000; color: black; font-weight: bold; }")
