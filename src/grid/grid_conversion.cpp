@@ -42,4 +42,15 @@ LineSta CalcLineSta(float latF, float lonF) {
     return {FormatNumber(line, "##0.0"), FormatNumber(station, "##0.0")};
 }
 
+LatLon PositionOf(double line, double station) {
+    const double refLat = 34.15, refLon = 121.15, refLine = 80.0, refSta = 60.0, angle = 30.0;
+    const double sinA = std::sin(DegToRad(angle)), cosA = std::cos(DegToRad(angle));
+    double phi = refLat + (line - refLine) * -0.2 * cosA;
+    double lat = phi - (station - refSta) / 15.0 * sinA;
+    double m0 = MercatorLat(refLat);
+    double t = (MercatorLat(lat) - m0) * std::tan(DegToRad(angle));
+    double d = ((MercatorLat(phi) - m0) / cosA - t / sinA) / sinA;
+    return {lat, -(d + refLon + t)};
+}
+
 }  // namespace varnel

@@ -17,4 +17,11 @@ struct LineSta {
 // The texts are formatted "##0.0". A latitude of exactly 0 gives "0.0" for both.
 LineSta CalcLineSta(float lat, float lon);
 
+struct LatLon {
+    double lat = 0, lon = 0;  // north and east positive
+};
+// The position of a line and station of the grid: the inverse of CalcLineSta, for
+// drawing the grid on a chart.
+LatLon PositionOf(double line, double station);
+
 }  // namespace varnel

@@ -102,6 +102,17 @@ LineSta FindStandardSta(const std::string& calcLine, const std::string& calcSta,
     return {line, SnapStation(s, station, i, Val(line), calcSta)};
 }
 
+const std::vector<GridLine>& StarterGrid() {
+    static const std::vector<GridLine> grid = {
+        {"93.3", {"26.7", "28.0", "30.0", "35.0", "40.0", "45.0", "50.0", "55.0", "60.0"}},
+        {"90.0", {"27.7", "28.0", "30.0", "35.0", "37.0", "45.0", "53.0", "60.0"}},
+        {"86.7", {"33.0", "35.0", "40.0", "45.0", "50.0", "55.0", "60.0"}},
+        {"83.3", {"40.6", "42.0", "51.0", "55.0", "60.0"}},
+        {"80.0", {"51.0", "55.0", "60.0", "70.0", "80.0"}},
+        {"76.7", {"49.0", "51.0", "55.0", "60.0", "70.0"}}};
+    return grid;
+}
+
 std::optional<std::string> StationFileFor(std::string_view t) {
     std::string l(t);
     if (OneOf(l, {"93.3", "93"})) return "Line93.txt";

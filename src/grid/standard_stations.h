@@ -19,6 +19,13 @@ LineSta FindStandardSta(const std::string& calcLine, const std::string& calcSta,
 // "93.3" -> "Line93.txt"; nullopt for a line text with no row.
 std::optional<std::string> StationFileFor(std::string_view lineText);
 
+struct GridLine {
+    std::string line;                   // "93.3"
+    std::vector<std::string> stations;  // "26.7", "28.0" ...
+};
+// The lines and standard stations a new station starts with (Lines.txt, Line93.txt ...).
+const std::vector<GridLine>& StarterGrid();
+
 // Each line of a list file that is not blank after trimming, as read.
 std::vector<std::string> ReadListFile(FileSystem& fs, std::string_view path);
 

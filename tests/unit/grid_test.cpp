@@ -62,3 +62,16 @@ TEST(StationFileFor, LineTextsMatchExactly) {
     EXPECT_EQ(StationFileFor("93.30"), std::nullopt);
     EXPECT_EQ(StationFileFor("95.0"), std::nullopt);
 }
+
+TEST(PositionOf, ComesBackToTheSameLineAndStation) {
+    for (double line : {93.3, 86.7, 80.0, 76.7, 60.0})
+        for (double sta : {26.7, 40.0, 60.0, 90.0, 120.0}) {
+            auto p = PositionOf(line, sta);
+            auto back = CalcLineSta(static_cast<float>(p.lat), static_cast<float>(p.lon));
+            EXPECT_NEAR(std::stod(back.line), line, 0.051) << line << " " << sta;
+            EXPECT_NEAR(std::stod(back.station), sta, 0.051) << line << " " << sta;
+        }
+    auto ref = PositionOf(80.0, 60.0);
+    EXPECT_NEAR(ref.lat, 34.15, 1e-6);
+    EXPECT_NEAR(ref.lon, -121.15, 1e-6);
+}
