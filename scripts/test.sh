@@ -19,6 +19,8 @@ run_suite() {
 }
 echo "== build and test =="
 run_suite build -DVARNEL_WERROR=ON
+echo "== the Debian package: contents, dependencies, an install into a scratch root =="
+bash scripts/check-package.sh build
 echo "== fuzz targets (clang's libFuzzer with ASan and UBSan), a fixed number of runs each =="
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNEL_FUZZ=ON \
     -DVARNEL_BENCH=OFF
