@@ -14,7 +14,9 @@ fail() { echo "package check: $*" >&2; exit 1; }
 contents=$(dpkg-deb -c "$deb")
 for f in usr/bin/varnelgps usr/bin/varnelgps-navsim usr/share/applications/varnelgps.desktop \
          usr/share/icons/hicolor/scalable/apps/varnelgps.svg usr/share/man/man1/varnelgps.1.gz \
-         usr/share/doc/varnelgps/copyright usr/share/doc/varnelgps/changelog.gz; do
+         usr/share/doc/varnelgps/copyright usr/share/doc/varnelgps/changelog.gz \
+         usr/share/varnelgps/help/index.html usr/share/varnelgps/help/html/bridge.html \
+         usr/share/varnelgps/help/images/main-window.png; do
     grep -q " \./$f\$" <<<"$contents" || fail "$deb lacks /$f"
 done
 

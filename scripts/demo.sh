@@ -85,6 +85,9 @@ LIST
     printf '1\r\n' > "$shared/EventNumber.txt"
 fi
 
+# The operator's guide, so that F1 opens the demo station's role page.
+[ -d "$home/help" ] || cp -r help "$home/help"
+
 # The simulated ship keeps the current-position file fresh while the logger runs.
 ./build/tools/varnelgps-navsim --file "$shared/CurrPos.txt" --rate-ms 1000 --lat 32.95 --lon -117.35 &
 sim=$!

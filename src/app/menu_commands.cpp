@@ -4,6 +4,7 @@
 #include <map>
 
 #include "app/config_editor.h"
+#include "config/configuration.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "lists/line_station_boxes.h"
@@ -45,10 +46,16 @@ void mnuNetwork_Click(Workstation& w) {
     std::string path = url.rfind("file:///", 0) == 0 ? url.substr(8) : url;
     for (char& c : path)
         if (c == '/') c = '\\';
-    if (w.files().Exists(path))
-        w.host.OpenDocument(path);
-    else
-        w.Msg("No help page is installed (" + path + ").");
+    if (w.files().Exists(path)) return w.host.OpenDocument(path);
+    // Else the same page of the guide installed with the program, else its front page.
+    const std::string guide = w.host.GuideFolder();
+    const std::string home = std::string(kHomeFolder) + "help\\";
+    if (!guide.empty()) {
+        for (const std::string& page :
+             {guide + "\\" + (path.rfind(home, 0) == 0 ? path.substr(home.size()) : ""), guide + "\\index.html"})
+            if (page.back() != '\\' && w.files().Exists(page)) return w.host.OpenDocument(page);
+    }
+    w.Msg("No help page is installed (" + path + ").");
 }
 
 void Activity_Form_KeyDown(Workstation& w, int keyCode) {

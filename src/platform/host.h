@@ -45,6 +45,9 @@ public:
     virtual std::string Launch(const std::string& command) = 0;
     // Opens a document (a help page) with the desktop's viewer.
     virtual void OpenDocument(const std::string& path) { (void)Launch("open " + path); }
+    // The folder of the operator's guide installed with the program (index.html and
+    // html/<role>.html), empty when there is none.
+    virtual std::string GuideFolder() { return {}; }
     // Ends the program at once.
     virtual void EndProgram() = 0;
 

@@ -47,6 +47,8 @@ public:
         return std::exchange(launchFailure, {});
     }
     void EndProgram() override { ended = true; }
+    // The guide of a test station lives on drive G: (created by the script when wanted).
+    std::string GuideFolder() override { return "G:\\varnelgps\\help"; }
 
     bool SerialOpen(int port, const std::string& settings) override;
     void SerialClose() override { serialOpen = false; }

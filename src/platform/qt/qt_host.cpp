@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QNetworkDatagram>
 #include <QProcess>
@@ -112,6 +113,18 @@ std::string QtHost::Launch(const std::string& command) {
 
 void QtHost::OpenDocument(const std::string& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(Files().Native(path))));
+}
+
+// Installed: <prefix>/bin/varnelgps beside <prefix>/share/varnelgps/help. Run from a
+// build folder: the source tree's help folder.
+std::string QtHost::GuideFolder() {
+    QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/varnelgps/help");
+    if (QFileInfo::exists(installed + QStringLiteral("/index.html")))
+        return QFileInfo(installed).canonicalFilePath().toStdString();
+#ifdef VARNEL_SOURCE_HELP
+    if (QFileInfo::exists(QStringLiteral(VARNEL_SOURCE_HELP "/index.html"))) return VARNEL_SOURCE_HELP;
+#endif
+    return {};
 }
 
 void QtHost::EndProgram() {

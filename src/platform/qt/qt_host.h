@@ -27,6 +27,7 @@ public:
     std::optional<std::string> OpenFileDialog(const std::string& folder) override;
     std::optional<std::string> SaveFileDialog(const std::string& folder) override;
     std::string Launch(const std::string& command) override;
+    std::string GuideFolder() override;
     void OpenDocument(const std::string& path) override;
     void EndProgram() override;
 
