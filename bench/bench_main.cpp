@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "config/configuration.h"
 #include "events/deployment_watch.h"
+#include "report/report_html.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
@@ -243,6 +244,17 @@ void BM_Raw_ReadDeploymentLog100k(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(b.host->Files().ReadAll(path));
 }
 BENCHMARK(BM_Raw_ReadDeploymentLog100k)->Unit(benchmark::kMillisecond);
+
+// The cruise report of the same 100,000-line log: read, analysed and written as HTML.
+void BM_CruiseReport100k(benchmark::State& s) {
+    Bench b;
+    std::string path = WriteDeploymentLog(b);
+    for (auto _ : s) {
+        std::string text = b.host->Files().ReadAll(path);
+        benchmark::DoNotOptimize(ReportHtml(Analyse(ReadLog(text, path), {})));
+    }
+}
+BENCHMARK(BM_CruiseReport100k)->Unit(benchmark::kMillisecond);
 
 // One second of 115200-baud NMEA (11,520 bytes) through ParseInput and the writer.
 void BM_ParseInput_115200(benchmark::State& s) {

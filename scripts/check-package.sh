@@ -9,10 +9,13 @@ build=$(cd "${1:-build}" && pwd)
 rm -f "$build"/varnelgps_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/varnelgps_*.deb)
-fail() { echo "package check: $*" >&2; exit 1; }
+fail() { "$root/usr/bin/varnelgps-report" --help | grep -q "CRUISE_LOG" || fail "varnelgps-report --help does not answer"
+"$root/usr/bin/varnelgps-report" -o "$root/report.html" tests/data/report/0701JDEvents.csv >/dev/null 2>&1 &&
+    grep -q "<svg" "$root/report.html" || fail "the installed varnelgps-report wrote no report"
+echo "package check: $*" >&2; exit 1; }
 
 contents=$(dpkg-deb -c "$deb")
-for f in usr/bin/varnelgps usr/bin/varnelgps-navsim usr/share/applications/varnelgps.desktop \
+for f in usr/bin/varnelgps usr/bin/varnelgps-navsim usr/bin/varnelgps-report usr/share/applications/varnelgps.desktop \
          usr/share/icons/hicolor/scalable/apps/varnelgps.svg usr/share/man/man1/varnelgps.1.gz \
          usr/share/doc/varnelgps/copyright usr/share/doc/varnelgps/changelog.gz \
          usr/share/varnelgps/help/index.html usr/share/varnelgps/help/html/bridge.html \

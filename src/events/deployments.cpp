@@ -80,8 +80,9 @@ std::optional<long long> UtcSeconds(std::string_view date, std::string_view time
         t.day = Number(date.substr(0, 2));
         t.year = Number(date.substr(7));
         t.month = 0;
+        const std::string month = UCase(date.substr(3, 3));
         for (int m = 0; m < 12; ++m)
-            if (UCase(std::string(date.substr(3, 3))) == months[m]) t.month = m + 1;
+            if (month == months[m]) t.month = m + 1;
     } else if (date.size() == 10 && date[4] == '-' && date[7] == '-') {  // 2007-07-05
         t.year = Number(date.substr(0, 4));
         t.month = Number(date.substr(5, 2));

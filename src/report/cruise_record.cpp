@@ -1,0 +1,166 @@
+#include "report/cruise_record.h"
+
+#include <algorithm>
+#include <charconv>
+#include <set>
+
+#include "events/deployments.h"
+#include "platform/strings.h"
+
+namespace varnel {
+
+namespace {
+
+// Fields of a line written by the logger: the 17 of the event, then (cruise logs) the
+// 111 navigation columns and any further non-blank ones.
+constexpr size_t kEventFields = 17, kNavigationFields = 111;
+
+std::optional<double> Number(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    double v = 0;
+    auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size() || s.empty()) return std::nullopt;
+    return v;
+}
+
+long long NumberOf(const LogEvent& e) {
+    auto n = Number(e.number);
+    return n ? static_cast<long long>(*n) : -1;
+}
+
+std::string Where(const LogEvent& e) {
+    return "event " + e.number + " (line " + std::to_string(e.lineNo) + ")";
+}
+
+}  // namespace
+
+LogFile ReadLog(std::string_view text, const std::string& name) {
+    LogFile file;
+    file.name = name;
+    size_t lineNo = 0, long_ = 0;
+    // Lines end in CR LF, LF or CR; read as views into the text, not copied.
+    for (size_t start = 0; start < text.size();) {
+        size_t end = std::min(text.find('\n', start), text.size());
+        end = start + std::min(end - start, text.substr(start, end - start).find('\r'));
+        std::string_view line = text.substr(start, end - start);
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        ++lineNo;
+        if (line.find_first_not_of(' ') == std::string_view::npos) continue;
+        // The first 15 fields are read; the rest are only counted.
+        std::vector<std::string_view> f;
+        size_t at = 0;
+        bool more = true;
+        while (more && f.size() < 15) {
+            size_t comma = line.find(',', at);
+            more = comma != std::string_view::npos;
+            f.push_back(line.substr(at, more ? comma - at : std::string_view::npos));
+            at = more ? comma + 1 : line.size();
+        }
+        const size_t fieldCount =
+            f.size() +
+            (more ? 1 + static_cast<size_t>(std::count(line.begin() + static_cast<std::ptrdiff_t>(at), line.end(), ','))
+                  : 0);
+        if (f.size() > 1 && f[1] == "Event#") continue;
+        if (f.size() < 15) {
+            file.unread.push_back(name + " line " + std::to_string(lineNo) + ": " + std::to_string(fieldCount) +
+                                  (fieldCount == 1 ? " field" : " fields") + ", not an event");
+            continue;
+        }
+        LogEvent e;
+        e.number = Trim(std::string(f[1]));
+        e.line = Trim(std::string(f[2]));
+        e.station = Trim(std::string(f[3]));
+        e.activity = std::string(f[10]);
+        e.event = std::string(f[11]);
+        e.initials = std::string(f[12]);
+        e.date = std::string(f[13]);
+        e.time = std::string(f[14]);
+        auto lat = Number(f[8]), lon = Number(f[9]);
+        e.positionRead = lat && lon;
+        e.lat = lat.value_or(0);
+        e.lon = lon.value_or(0);
+        e.utcS = UtcSeconds(f[13], f[14]);
+        e.lineNo = lineNo;
+        e.fields = fieldCount;
+        if (file.cruise.empty()) file.cruise = std::string(f[0]);
+        if (e.fields >= kEventFields + kNavigationFields) ++long_;
+        file.events.push_back(std::move(e));
+    }
+    // A cruise log's lines carry the navigation columns, a role log's do not; a line
+    // with fewer fields than its file's kind was cut short.
+    const size_t expected = long_ * 2 > file.events.size() ? kEventFields + kNavigationFields : kEventFields;
+    for (const auto& e : file.events)
+        if (e.fields < expected)
+            file.shortLines.push_back(Where(e) + ": " + std::to_string(e.fields) + " fields, at least " +
+                                      std::to_string(expected) + " expected");
+    return file;
+}
+
+CruiseRecord Analyse(LogFile log, std::vector<LogFile> roleLogs) {
+    CruiseRecord r;
+    r.log = std::move(log);
+    r.roleLogs = std::move(roleLogs);
+    auto& h = r.health;
+    const auto& events = r.log.events;
+
+    for (const auto& e : events) r.timeOrder.push_back(&e);
+    std::stable_sort(r.timeOrder.begin(), r.timeOrder.end(),
+                     [](const LogEvent* a, const LogEvent* b) { return a->utcS && b->utcS && *a->utcS < *b->utcS; });
+
+    for (const LogEvent* e : r.timeOrder) {
+        ++r.perActivity[e->activity.empty() ? "(none)" : e->activity];
+        if (e->line.empty() && e->station.empty()) continue;
+        if (r.occupations.empty() || r.occupations.back().line != e->line || r.occupations.back().station != e->station)
+            r.occupations.push_back({e->line, e->station, e->utcS, e->utcS, {}, e->number, e->number});
+        auto& o = r.occupations.back();
+        o.departS = e->utcS ? e->utcS : o.departS;
+        o.lastNumber = e->number;
+        ++o.activities[e->activity];
+    }
+
+    std::map<long long, std::vector<const LogEvent*>> byNumber;
+    for (const auto& e : events) {
+        if (NumberOf(e) < 0)
+            h.wrongFields.push_back(Where(e) + ": the event number \"" + e.number + "\" is not a number");
+        else
+            byNumber[NumberOf(e)].push_back(&e);
+        if (!e.positionRead || e.lat == 0 || e.lon == 0 || e.lat == -99 || e.lon == -99)
+            h.badPositions.push_back(Where(e) + ": " + (e.positionRead ? "" : "unreadable ") + "position " +
+                                     std::to_string(e.lat).substr(0, 9) + ", " + std::to_string(e.lon).substr(0, 10));
+    }
+    for (const auto& s : r.log.shortLines) h.wrongFields.push_back(s);
+    const LogEvent* previous = nullptr;
+    long long expect = byNumber.empty() ? 0 : byNumber.begin()->first;
+    for (const auto& [n, list] : byNumber) {
+        if (n > expect)
+            h.missing.push_back(n - 1 > expect ? std::to_string(expect) + "-" + std::to_string(n - 1)
+                                               : std::to_string(expect));
+        expect = n + 1;
+        if (list.size() > 1) {
+            std::string lines;
+            for (const auto* e : list) lines += (lines.empty() ? "" : ", ") + std::to_string(e->lineNo);
+            h.doubles.push_back(std::to_string(n) + " on lines " + lines);
+        }
+        const LogEvent* e = list.front();
+        if (previous && previous->utcS && e->utcS && *e->utcS < *previous->utcS)
+            h.backwards.push_back("event " + e->number + " at " + e->date + " " + e->time + " is before event " +
+                                  previous->number + " at " + previous->date + " " + previous->time);
+        if (e->utcS) previous = e;
+    }
+
+    std::set<std::string> known;
+    for (const auto& e : events) known.insert(e.number);
+    for (const auto& role : r.roleLogs) {
+        std::string name = role.name.substr(role.name.find_last_of("/\\") + 1);
+        if (name.size() > 4 && UCase(name.substr(name.size() - 4)) == ".CSV") name.resize(name.size() - 4);
+        if (!role.cruise.empty() && name.rfind(role.cruise, 0) == 0 && name.size() > role.cruise.size())
+            name = name.substr(role.cruise.size());
+        r.perRole[name] += static_cast<int>(role.events.size());
+        for (const auto& e : role.events)
+            if (!known.count(e.number)) h.onlyInRoleLogs.push_back(role.name + ": " + Where(e));
+    }
+    return r;
+}
+
+}  // namespace varnel

@@ -1,0 +1,54 @@
+// A cruise log read back after the cruise, as the logger writes it (8-bit text, CR LF,
+// commas typed into comments), and what can be said of it: station occupations,
+// counts, and the record's health.
+#pragma once
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnel {
+
+struct LogEvent {
+    std::string number, line, station, activity, event, initials, date, time;
+    double lat = 0, lon = 0;
+    bool positionRead = false;
+    std::optional<long long> utcS;  // UTC seconds since 1970
+    size_t lineNo = 0;              // 1-based line of the file
+    size_t fields = 0;
+};
+
+struct LogFile {
+    std::string name, cruise;
+    std::vector<LogEvent> events;
+    std::vector<std::string> unread;      // lines that hold no event, with where and why
+    std::vector<std::string> shortLines;  // events with fewer fields than the file's lines have
+};
+
+// `name` names the file in what is reported.
+LogFile ReadLog(std::string_view text, const std::string& name);
+
+struct Occupation {
+    std::string line, station;
+    std::optional<long long> arriveS, departS;
+    std::map<std::string, int> activities;  // activity -> events
+    std::string firstNumber, lastNumber;
+};
+
+struct Health {
+    std::vector<std::string> doubles, missing, backwards, badPositions, wrongFields, onlyInRoleLogs;
+};
+
+struct CruiseRecord {
+    LogFile log;
+    std::vector<LogFile> roleLogs;
+    std::vector<const LogEvent*> timeOrder;  // events in UTC order (log order where unknown)
+    std::vector<Occupation> occupations;
+    std::map<std::string, int> perActivity, perRole;
+    Health health;
+};
+
+CruiseRecord Analyse(LogFile log, std::vector<LogFile> roleLogs);
+
+}  // namespace varnel

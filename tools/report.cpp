@@ -1,0 +1,91 @@
+// varnelgps-report: turns a shared cruise log (and the role logs, when given) into one
+// self-contained HTML report: a map, the station occupations, counts and the health
+// of the record. Reads the files as the logger writes them.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "report/report_html.h"
+
+namespace {
+
+const char* kHelp =
+    "Usage: varnelgps-report [-o REPORT.html] CRUISE_LOG [ROLE_LOG...]\n"
+    "\n"
+    "Writes one self-contained HTML file about a cruise from its shared cruise log\n"
+    "(for example Q:\\0701\\Events\\0701JDEvents.csv): a map of the event positions over\n"
+    "the survey grid's lines and standard stations with the ship's track, the station\n"
+    "occupations (arrival, departure, duration, events by activity), the events per\n"
+    "activity and, from the role logs given (0701JDBridge.csv ...), per station role,\n"
+    "and the health of the record: numbers drawn twice or missing, times going\n"
+    "backwards, positions of -99 or 0, lines with the wrong number of fields.\n"
+    "\n"
+    "  -o FILE     the report (default: the cruise log's name with -report.html)\n"
+    "  -h, --help  print this help and exit\n"
+    "\n"
+    "What could not be read is listed in the report and on standard error.\n";
+
+bool ReadFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    text = s.str();
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> logs;
+    std::string out;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "-h" || a == "--help") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (a == "-o" && i + 1 < argc) {
+            out = argv[++i];
+        } else if (!a.empty() && a[0] == '-') {
+            std::fprintf(stderr, "varnelgps-report: unknown option \"%s\"\n\n%s", a.c_str(), kHelp);
+            return 2;
+        } else {
+            logs.push_back(a);
+        }
+    }
+    if (logs.empty()) {
+        std::fprintf(stderr, "varnelgps-report: no cruise log given\n\n%s", kHelp);
+        return 2;
+    }
+    std::vector<varnel::LogFile> files;
+    for (const auto& path : logs) {
+        std::string text;
+        if (!ReadFile(path, text)) {
+            std::fprintf(stderr, "varnelgps-report: cannot read %s\n", path.c_str());
+            return 1;
+        }
+        files.push_back(varnel::ReadLog(text, path));
+        for (const auto& u : files.back().unread) std::fprintf(stderr, "varnelgps-report: %s\n", u.c_str());
+    }
+    if (out.empty()) {
+        out = logs.front();
+        if (out.size() > 4 && out.substr(out.size() - 4) == ".csv") out.resize(out.size() - 4);
+        out += "-report.html";
+    }
+    varnel::LogFile cruise = std::move(files.front());
+    files.erase(files.begin());
+    auto record = varnel::Analyse(std::move(cruise), std::move(files));
+    std::ofstream o(out, std::ios::binary);
+    o << varnel::ReportHtml(record);
+    if (!o.flush()) {
+        std::fprintf(stderr, "varnelgps-report: cannot write %s\n", out.c_str());
+        return 1;
+    }
+    std::printf("%s: %zu events, %zu station occupations\n", out.c_str(), record.log.events.size(),
+                record.occupations.size());
+    return 0;
+}
