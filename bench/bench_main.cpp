@@ -12,7 +12,6 @@
 #include "app/startup.h"
 #include "config/configuration.h"
 #include "events/deployment_watch.h"
-#include "report/report_html.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
@@ -23,6 +22,7 @@
 #include "nav/gps_file.h"
 #include "nav/nav_tick.h"
 #include "platform/headless/headless_host.h"
+#include "report/report_html.h"
 #include "text/split_fields.h"
 
 namespace fs = std::filesystem;
