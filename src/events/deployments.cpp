@@ -6,6 +6,7 @@
 
 #include "platform/datetime.h"
 #include "platform/strings.h"
+#include "text/split_fields.h"
 
 namespace varnel {
 
@@ -134,14 +135,7 @@ void NoteEvent(DeploymentBook& book, DeploymentEvent e) {
 }
 
 void NoteLogLine(DeploymentBook& book, std::string_view line, long long seenS) {
-    std::vector<std::string_view> f;
-    size_t at = 0;
-    while (f.size() < 16) {
-        size_t comma = line.find(',', at);
-        f.push_back(line.substr(at, comma == std::string_view::npos ? std::string_view::npos : comma - at));
-        if (comma == std::string_view::npos) break;
-        at = comma + 1;
-    }
+    const auto f = LeadingFields(line, 16);
     if (f.size() < 15 || f[1] == "Event#") return;
     DeploymentEvent e;
     e.number = Trim(std::string(f[1]));

@@ -6,6 +6,7 @@
 
 #include "events/deployments.h"
 #include "platform/strings.h"
+#include "text/split_fields.h"
 
 namespace varnel {
 
@@ -48,19 +49,9 @@ LogFile ReadLog(std::string_view text, const std::string& name) {
         ++lineNo;
         if (line.find_first_not_of(' ') == std::string_view::npos) continue;
         // The first 15 fields are read; the rest are only counted.
-        std::vector<std::string_view> f;
-        size_t at = 0;
-        bool more = true;
-        while (more && f.size() < 15) {
-            size_t comma = line.find(',', at);
-            more = comma != std::string_view::npos;
-            f.push_back(line.substr(at, more ? comma - at : std::string_view::npos));
-            at = more ? comma + 1 : line.size();
-        }
+        const auto f = LeadingFields(line, 16);
         const size_t fieldCount =
-            f.size() +
-            (more ? 1 + static_cast<size_t>(std::count(line.begin() + static_cast<std::ptrdiff_t>(at), line.end(), ','))
-                  : 0);
+            f.size() < 16 ? f.size() : 16 + static_cast<size_t>(std::count(f[15].begin(), line.end(), ','));
         if (f.size() > 1 && f[1] == "Event#") continue;
         if (f.size() < 15) {
             file.unread.push_back(name + " line " + std::to_string(lineNo) + ": " + std::to_string(fieldCount) +

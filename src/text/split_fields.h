@@ -13,4 +13,9 @@ namespace varnel {
 // std::out_of_range, which the caller's error handling receives.
 void SplitFields(std::string_view text, std::vector<std::string>& list, int count);
 
+// The first `count` comma-separated fields of a record line, as views into it (the
+// last field of a line is kept too); the caller finds the rest of the line after the
+// last view.
+std::vector<std::string_view> LeadingFields(std::string_view line, size_t count);
+
 }  // namespace varnel
