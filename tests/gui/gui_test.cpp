@@ -104,8 +104,9 @@ private slots:
         QCOMPARE(main.Menu("mnuNetwork")->shortcut(), QKeySequence(Qt::Key_F1));
     }
 
-    // Alt and the menu's letter open it from the keyboard; an enlarged window gives the
-    // grid the extra width and height and moves nothing above it.
+    // Alt and the menu's letter open it from the keyboard; the status panels side by side
+    // without overlap; an enlarged window gives the grid the extra width and height and
+    // moves nothing above it.
     void keyboardMenusAndAnEnlargedWindow() {
         StartedStation started;
         auto& main = started.views->Main();
@@ -115,6 +116,18 @@ private slots:
         QTest::keyClick(main.Named("txtComments"), Qt::Key_C, Qt::AltModifier);
         QTRY_VERIFY(QApplication::activePopupWidget());
         QApplication::activePopupWidget()->close();
+        auto& bar = started.views->Station().frmActivity.StatusBar1;
+        bar.panel[7] = "2 events wait for the shared folder Q:\\0701\\Events\\";
+        bar.panel[8] = "Fix 0 s old";
+        started.views->Main().Refresh();
+        QTest::qWait(50);
+        std::vector<QRect> panels;
+        for (int i = 1; i <= 9; ++i)
+            if (QWidget* p = main.Named(QStringLiteral("StatusBar1(%1)").arg(i)); p->isVisible())
+                panels.push_back(p->geometry());
+        std::sort(panels.begin(), panels.end(), [](const QRect& a, const QRect& b) { return a.left() < b.left(); });
+        for (size_t i = 1; i < panels.size(); ++i) QVERIFY(panels[i].left() > panels[i - 1].right());
+        QVERIFY(panels.back().right() < main.width());
         QWidget* grid = main.Named("EventLog");
         QWidget* record = main.Named("Command1(0)");
         const QRect before = grid->geometry(), button = record->geometry();

@@ -309,7 +309,7 @@ void MainWindow::Build() {
     // Status bar with its six panels; 4 and 5 keep the date and the time themselves.
     // Panel 7 shows only while events wait for the shared folder, in a colour that
     // reads on a dim bridge screen.
-    const int widths[] = {0, 300, 110, 130, 80, 70, 100, 200, 150, 0};
+    const int widths[] = {0, 120, 110, 130, 80, 70, 100, 0, 0, 0};
     for (int i = 1; i <= 9; ++i) {
         panels_[static_cast<size_t>(i)] = new QLabel(this);
         panels_[static_cast<size_t>(i)]->setFrameShape(QFrame::StyledPanel);
@@ -621,17 +621,18 @@ void MainWindow::Refresh() {
     panels_[7]->setVisible(!f.StatusBar1.panel[7].empty());
     panels_[8]->setVisible(!f.StatusBar1.panel[8].empty());
     panels_[9]->setVisible(!f.StatusBar1.panel[9].empty());
+    // Panels 7, 8 and 9 are as wide as their texts. While 7 or 9 shows it takes the place
+    // of the help hint (panel 2), and panel 1 gives up what else they need.
     QFont bold = panels_[9]->font();
     bold.setBold(true);
-    const int overdueW = panels_[9]->isVisible()
-                             ? QFontMetrics(bold).horizontalAdvance(panels_[9]->text()) + static_cast<int>(16 * scale_)
-                             : 0;
-    panels_[9]->setMinimumWidth(overdueW);
-    // While it shows, it takes the place of the help hint (panel 2) and what it needs more from panel 1.
-    panels_[2]->setVisible(overdueW == 0);
-    panels_[1]->setMinimumWidth(
-        overdueW == 0 ? static_cast<int>(300 * scale_)
-                      : std::max(static_cast<int>(80 * scale_), static_cast<int>(404 * scale_) - overdueW));
+    for (size_t i : {7, 8, 9})
+        panels_[i]->setMinimumWidth(
+            panels_[i]->isVisible() ? QFontMetrics(i == 8 && !f.StatusBar1.panelAlert[8] ? panels_[i]->font() : bold)
+                                              .horizontalAdvance(panels_[i]->text()) +
+                                          static_cast<int>(16 * scale_)
+                                    : 0);
+    panels_[2]->setVisible(!panels_[7]->isVisible() && !panels_[9]->isVisible());
+    panels_[1]->setMinimumWidth(static_cast<int>(120 * scale_));
     // The fix's health: black on amber when stale, without fix or off the clock.
     const QString fixStyle = f.StatusBar1.panelAlert[8]
                                  ? QStringLiteral("QLabel { background: #ffb000; color: black; font-weight: bold; }")
