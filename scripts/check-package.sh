@@ -2,17 +2,15 @@
 # Builds the .deb from a build folder and checks it: its contents, that its Depends
 # name the package of every Qt library the program links, the desktop entry, lintian's
 # errors when lintian is installed, and that the program unpacked into a scratch root
-# answers --version, --help and a wrong argument.
+# answers --version, --help and a wrong argument, and its report program writes a report.
 # usage: scripts/check-package.sh [BUILD_DIR]
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
+here=$(cd "$(dirname "$0")/.." && pwd)
 rm -f "$build"/varnelgps_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/varnelgps_*.deb)
-fail() { "$root/usr/bin/varnelgps-report" --help | grep -q "CRUISE_LOG" || fail "varnelgps-report --help does not answer"
-"$root/usr/bin/varnelgps-report" -o "$root/report.html" tests/data/report/0701JDEvents.csv >/dev/null 2>&1 &&
-    grep -q "<svg" "$root/report.html" || fail "the installed varnelgps-report wrote no report"
-echo "package check: $*" >&2; exit 1; }
+fail() { echo "package check: $*" >&2; exit 1; }
 
 contents=$(dpkg-deb -c "$deb")
 for f in usr/bin/varnelgps usr/bin/varnelgps-navsim usr/bin/varnelgps-report usr/share/applications/varnelgps.desktop \
@@ -47,4 +45,12 @@ env -u DISPLAY "$root/usr/bin/varnelgps" --no-such-option >/dev/null 2>&1
 rc=$?
 set -e
 [ $rc -eq 2 ] || fail "a wrong argument exits $rc, not 2"
+"$root/usr/bin/varnelgps-report" --help | grep -q "CRUISE_LOG" || fail "varnelgps-report --help does not answer"
+"$root/usr/bin/varnelgps-report" -o "$root/report.html" "$here/tests/data/report/0701JDEvents.csv" >/dev/null 2>&1 &&
+    grep -q "<svg" "$root/report.html" || fail "the installed varnelgps-report wrote no report"
+# The guide's picture of the window is the one the test run just took, when it took one.
+if [ -f "$build/guide/images/main-window.png" ]; then
+    cmp -s "$build/guide/images/main-window.png" "$root/usr/share/varnelgps/help/images/main-window.png" ||
+        fail "the guide's screenshot is not the one taken by the test run"
+fi
 echo "package check: $(basename "$deb") ($version) is complete and its program answers"

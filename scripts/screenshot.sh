@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the real main window under Xvfb on a throw-away demo
-# station with the simulated ship, after Start and one recorded event.
+# station with the simulated ship, after Start and one recorded event: the picture
+# of the window in the operator's guide.
 # usage: scripts/screenshot.sh OUT.png [BUILD_DIR]
 set -euo pipefail
 out=${1:?usage: screenshot.sh OUT.png [BUILD_DIR]}
@@ -27,7 +28,9 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     sleep 0.5
     xdotool mousemove 89 247 click 1         # Record Event
     sleep 4
-    import -window root "$OUT"
+    # The main window alone (there is no window manager, so no frame).
+    win=$(xdotool search --name "Cruise Electronic Event Log" | head -1)
+    import -window "${win:-root}" "$OUT"
     kill $sim
     kill $app || { echo "the program was not running"; exit 1; }
 '

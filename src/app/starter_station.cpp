@@ -9,7 +9,7 @@
 
 namespace varnel {
 
-void WriteStarterStation(FileSystem& fs) {
+void WriteStarterStation(FileSystem& fs, const std::string& guideFolder) {
     const CfgLines starter = StarterConfiguration();
     const std::string home = kHomeFolder;
     std::vector<std::pair<std::string, std::vector<std::string>>> files = {
@@ -34,11 +34,22 @@ void WriteStarterStation(FileSystem& fs) {
     WriteConfiguration(fs, starter, false);
     for (const auto& [path, lines] : files)
         if (!fs.Exists(path)) fs.ReplaceLines(path, lines);
+    // The guide is a convenience: without its copy F1 opens the installed guide.
+    const std::string help = home + "help\\";
+    try {
+        for (const std::string& name : guideFolder.empty() ? std::vector<std::string>{} : fs.ListFiles(guideFolder)) {
+            if (fs.Exists(help + name)) continue;
+            fs.CreateFolder((help + name).substr(0, (help + name).rfind('\\')));
+            fs.ReplaceText(help + name, fs.ReadAll(guideFolder + "\\" + name));
+        }
+    } catch (const FileError&) {
+    }
 }
 
 std::string StarterStationNote() {
     return std::string("New station set up in ") + kHomeFolder +
-           ": configuration, event lists, Deployments.txt and Data\\EventNumber.txt. Change them with Config - Edit "
+           ": configuration, event lists, Deployments.txt, Data\\EventNumber.txt and the help folder. Change them with "
+           "Config - Edit "
            "varnel.cfg.";
 }
 

@@ -27,7 +27,7 @@ bool ReadConfigurationAtStartUp(Workstation& w) {
     bool starter = false;
     if (!fs.Exists(kConfigPath)) {
         try {
-            WriteStarterStation(fs);
+            WriteStarterStation(fs, w.host.GuideFolder());
             starter = true;
         } catch (const FileError& e) {
             w.Msg(std::string("No configuration was found and no starter station could be written: ") + e.what() +

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -168,6 +169,22 @@ void FileSystem::CreateFolder(std::string_view path) {
     std::error_code ec;
     fs::create_directories(Native(path), ec);
     if (ec) throw FileError("Unable to create the folder " + std::string(path) + ": " + ec.message());
+}
+
+std::vector<std::string> FileSystem::ListFiles(std::string_view folder) const {
+    std::vector<std::string> names;
+    std::error_code ec;
+    const fs::path root = Native(folder);
+    for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+        if (!it->is_regular_file(ec)) continue;
+        std::string rel = it->path().lexically_relative(root).generic_string();
+        for (char& c : rel)
+            if (c == '/') c = '\\';
+        names.push_back(std::move(rel));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void FileSystem::Remove(std::string_view path) {

@@ -58,6 +58,9 @@ public:
     void Remove(std::string_view path);
     // Creates the folder and any missing folders above it.
     void CreateFolder(std::string_view path);
+    // Every file below the folder, as paths relative to it with "\\" between the
+    // parts, sorted; nothing when there is no such folder.
+    std::vector<std::string> ListFiles(std::string_view folder) const;
 
     // Fault injection: the next `count` operations of that kind on the path fail.
     void InjectFault(std::string_view path, FaultKind kind, int count);
