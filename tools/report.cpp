@@ -2,6 +2,7 @@
 // self-contained HTML report: a map, the station occupations, counts and the health
 // of the record. Reads the files as the logger writes them.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -13,7 +14,7 @@
 namespace {
 
 const char* kHelp =
-    "Usage: varnelgps-report [-o REPORT.html] CRUISE_LOG [ROLE_LOG...]\n"
+    "Usage: varnelgps-report [-o REPORT.html] [--grid DIR] CRUISE_LOG [ROLE_LOG...]\n"
     "\n"
     "Writes one self-contained HTML file about a cruise from its shared cruise log\n"
     "(for example Q:\\0701\\Events\\0701JDEvents.csv): a map of the event positions over\n"
@@ -24,6 +25,8 @@ const char* kHelp =
     "backwards, positions of -99 or 0, lines with the wrong number of fields.\n"
     "\n"
     "  -o FILE     the report (default: the cruise log's name with -report.html)\n"
+    "  --grid DIR  draw the grid of a station's home folder (its Lines.txt and the\n"
+    "              station list of each line) in place of the starter grid\n"
     "  -h, --help  print this help and exit\n"
     "\n"
     "What could not be read is listed in the report and on standard error.\n";
@@ -42,6 +45,7 @@ bool ReadFile(const std::string& path, std::string& text) {
 int main(int argc, char** argv) {
     std::vector<std::string> logs;
     std::string out;
+    std::string gridFolder;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "-h" || a == "--help") {
@@ -50,6 +54,8 @@ int main(int argc, char** argv) {
         }
         if (a == "-o" && i + 1 < argc) {
             out = argv[++i];
+        } else if (a == "--grid" && i + 1 < argc) {
+            gridFolder = std::filesystem::absolute(argv[++i]).string();
         } else if (!a.empty() && a[0] == '-') {
             std::fprintf(stderr, "varnelgps-report: unknown option \"%s\"\n\n%s", a.c_str(), kHelp);
             return 2;
@@ -71,6 +77,18 @@ int main(int argc, char** argv) {
         files.push_back(varnel::ReadLog(text, path));
         for (const auto& u : files.back().unread) std::fprintf(stderr, "varnelgps-report: %s\n", u.c_str());
     }
+    std::vector<varnel::GridLine> grid = varnel::StarterGrid();
+    if (!gridFolder.empty()) {
+        std::vector<std::string> unread;
+        try {
+            varnel::FileSystem fs;
+            grid = varnel::ReadStationGrid(fs, gridFolder, unread);
+        } catch (const varnel::FileError& e) {
+            std::fprintf(stderr, "varnelgps-report: %s\n", e.what());
+            return 1;
+        }
+        for (const auto& u : unread) std::fprintf(stderr, "varnelgps-report: grid: %s\n", u.c_str());
+    }
     if (out.empty()) {
         out = logs.front();
         if (out.size() > 4 && out.substr(out.size() - 4) == ".csv") out.resize(out.size() - 4);
@@ -80,7 +98,7 @@ int main(int argc, char** argv) {
     files.erase(files.begin());
     auto record = varnel::Analyse(std::move(cruise), std::move(files));
     std::ofstream o(out, std::ios::binary);
-    o << varnel::ReportHtml(record);
+    o << varnel::ReportHtml(record, grid);
     if (!o.flush()) {
         std::fprintf(stderr, "varnelgps-report: cannot write %s\n", out.c_str());
         return 1;

@@ -138,4 +138,25 @@ std::vector<std::string> ReadListFile(FileSystem& fs, std::string_view path) {
     return out;
 }
 
+std::vector<GridLine> ReadStationGrid(FileSystem& fs, const std::string& folder, std::vector<std::string>& unread) {
+    std::vector<GridLine> grid;
+    for (const auto& line : ReadListFile(fs, folder + "\\Lines.txt")) {
+        GridLine g{std::string(Trim(line)), {}};
+        const auto file = StationFileFor(g.line);
+        try {
+            if (file)
+                for (const auto& s : ReadListFile(fs, folder + "\\" + *file)) g.stations.emplace_back(Trim(s));
+        } catch (const FileError& e) {
+            unread.push_back(e.what());
+            continue;
+        }
+        if (g.stations.empty()) {
+            unread.push_back("line " + g.line + ": " + (file ? *file + " lists no stations" : "no station list file"));
+            continue;
+        }
+        grid.push_back(std::move(g));
+    }
+    return grid;
+}
+
 }  // namespace varnel

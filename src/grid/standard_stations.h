@@ -29,4 +29,9 @@ const std::vector<GridLine>& StarterGrid();
 // Each line of a list file that is not blank after trimming, as read.
 std::vector<std::string> ReadListFile(FileSystem& fs, std::string_view path);
 
+// A station's own grid: the lines of `folder`\Lines.txt with the stations of each
+// line's list file. A line with no list file, or an empty one, is left out and named
+// in `unread`. Throws FileError when Lines.txt cannot be read.
+std::vector<GridLine> ReadStationGrid(FileSystem& fs, const std::string& folder, std::vector<std::string>& unread);
+
 }  // namespace varnel

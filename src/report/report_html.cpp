@@ -96,9 +96,9 @@ void List(std::string& h, const char* title, const std::vector<std::string>& ite
 
 }  // namespace
 
-std::string MapSvg(const CruiseRecord& r) {
+std::string MapSvg(const CruiseRecord& r, const std::vector<GridLine>& grid) {
     std::vector<LatLon> points;
-    for (const auto& g : StarterGrid())
+    for (const auto& g : grid)
         for (const auto& s : g.stations) points.push_back(PositionOf(Val(g.line), Val(s)));
     for (const auto* e : r.timeOrder)
         if (OnChart(*e)) points.push_back({e->lat, e->lon});
@@ -108,7 +108,8 @@ std::string MapSvg(const CruiseRecord& r) {
         "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 900 640\" width=\"900\" height=\"640\" "
         "font-family=\"sans-serif\" font-size=\"11\">\r\n<rect width=\"900\" height=\"640\" "
         "fill=\"#eaf2f8\"/>\r\n";
-    for (const auto& g : StarterGrid()) {
+    for (const auto& g : grid) {
+        if (g.stations.empty()) continue;
         svg += "<polyline fill=\"none\" stroke=\"#8aa\" points=\"";
         for (const auto& s : g.stations) svg += c.At(PositionOf(Val(g.line), Val(s))) + " ";
         auto first = PositionOf(Val(g.line), Val(g.stations.front()));
@@ -145,7 +146,7 @@ std::string MapSvg(const CruiseRecord& r) {
     return svg + "</svg>\r\n";
 }
 
-std::string ReportHtml(const CruiseRecord& r) {
+std::string ReportHtml(const CruiseRecord& r, const std::vector<GridLine>& grid) {
     const auto& log = r.log;
     std::string h = "<!DOCTYPE html>\r\n<html><head><meta charset=\"windows-1252\"><title>" + Esc(log.cruise) +
                     " cruise report</title>\r\n<style>body{font-family:sans-serif;margin:1em 2em}table{border-"
@@ -156,7 +157,7 @@ std::string ReportHtml(const CruiseRecord& r) {
     if (!r.timeOrder.empty())
         h += ", from " + Clock(r.timeOrder.front()->utcS, r.timeOrder.front()) + " to " +
              Clock(r.timeOrder.back()->utcS, r.timeOrder.back()) + " UTC";
-    h += ".</p>\r\n<h2>Map</h2>\r\n" + MapSvg(r);
+    h += ".</p>\r\n<h2>Map</h2>\r\n" + MapSvg(r, grid);
 
     h += "<h2>Station occupations</h2>\r\n<table><tr><th>Line</th><th>Station</th><th>Arrival (UTC)</th><th>Departure "
          "(UTC)</th><th>Duration</th><th>Events</th><th>Numbers</th></tr>\r\n";

@@ -3,11 +3,15 @@
 #pragma once
 #include <string>
 
+#include <vector>
+
+#include "grid/standard_stations.h"
 #include "report/cruise_record.h"
 
 namespace varnel {
 
-std::string MapSvg(const CruiseRecord& r);
-std::string ReportHtml(const CruiseRecord& r);
+// The map draws `grid`'s lines and standard stations under the events.
+std::string MapSvg(const CruiseRecord& r, const std::vector<GridLine>& grid);
+std::string ReportHtml(const CruiseRecord& r, const std::vector<GridLine>& grid = StarterGrid());
 
 }  // namespace varnel

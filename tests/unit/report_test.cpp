@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -27,6 +28,25 @@ TEST(CruiseReport, MatchesTheReviewedReport) {
     std::string html = ReportHtml(record);
     if (std::getenv("VARNEL_UPDATE_GOLDEN")) std::ofstream(dir + "report.html", std::ios::binary) << html;
     EXPECT_EQ(html, Slurp(dir + "report.html"));
+}
+
+// A station's own grid replaces the starter grid under the events; a line without a
+// station list is named, not drawn.
+TEST(CruiseReport, DrawsAStationsOwnGrid) {
+    const auto dir = std::filesystem::temp_directory_path() / "varnel-report-grid";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "Lines.txt") << "90.0\r\n12.5\r\n";
+    std::ofstream(dir / "Line90.txt") << "30.0\r\n 35.0\r\n\r\n";
+    FileSystem fs;
+    std::vector<std::string> unread;
+    auto grid = ReadStationGrid(fs, dir.string(), unread);
+    std::filesystem::remove_all(dir);
+    ASSERT_EQ(grid.size(), 1u);
+    EXPECT_EQ(grid[0].stations, (std::vector<std::string>{"30.0", "35.0"}));
+    EXPECT_EQ(unread, std::vector<std::string>{"line 12.5: no station list file"});
+    std::string svg = MapSvg(Analyse(ReadLog("", "empty.csv"), {}), grid);
+    EXPECT_NE(svg.find("<title>90.0 35.0</title>"), std::string::npos);
+    EXPECT_EQ(svg.find(">93.3<"), std::string::npos);
 }
 
 }  // namespace
