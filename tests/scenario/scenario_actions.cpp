@@ -47,12 +47,11 @@ std::string StateValue(Workstation& w, const std::string& name) {
 #define VARNEL_SAME(member) VARNEL_STATE(member, member)
     // clang-format off
     VARNEL_SAME(NextEventNumber); VARNEL_SAME(NetworkMode); VARNEL_SAME(EvNumPath); VARNEL_SAME(EventListPath);
-    VARNEL_SAME(EventRole); VARNEL_SAME(CurrPosFile); VARNEL_SAME(PreloadMode); VARNEL_SAME(EventScheme);
-    VARNEL_SAME(SamplingInterval); VARNEL_SAME(MultiMode); VARNEL_SAME(NavSource); VARNEL_SAME(ManualEventNumber);
-    VARNEL_SAME(RollbackPending); VARNEL_SAME(EditingRow); VARNEL_SAME(LastEventIndex); VARNEL_SAME(OrdOcc);
-    VARNEL_SAME(DecLat); VARNEL_SAME(DecLon); VARNEL_SAME(CalcLine); VARNEL_SAME(CalcSta); VARNEL_SAME(StndLine);
-    VARNEL_SAME(StndSta); VARNEL_SAME(EvNumRetries); VARNEL_SAME(LastEventLine); VARNEL_SAME(LastEventName);
-    VARNEL_SAME(LastEventTime); VARNEL_SAME(CtdAtDepth);
+    VARNEL_SAME(EventRole); VARNEL_SAME(PreloadMode); VARNEL_SAME(SamplingInterval); VARNEL_SAME(MultiMode);
+    VARNEL_SAME(NavSource); VARNEL_SAME(ManualEventNumber); VARNEL_SAME(RollbackPending); VARNEL_SAME(EditingRow);
+    VARNEL_SAME(LastEventIndex); VARNEL_SAME(OrdOcc); VARNEL_SAME(DecLat); VARNEL_SAME(DecLon); VARNEL_SAME(CalcLine);
+    VARNEL_SAME(CalcSta); VARNEL_SAME(StndLine); VARNEL_SAME(EvNumRetries); VARNEL_SAME(LastEventLine);
+    VARNEL_SAME(LastEventName);
     VARNEL_STATE(GridRow, gridRow); VARNEL_STATE(UdpMalformed, udpMalformed); VARNEL_STATE(title, caption);
     // clang-format on
 #undef VARNEL_SAME

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 
 #include "config/configuration.h"
@@ -15,8 +14,6 @@
 #include "platform/headless/headless_host.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
-#include "text/nav_date.h"
-#include "text/split_fields.h"
 
 using namespace varnel;
 namespace fs = std::filesystem;
@@ -174,36 +171,6 @@ TEST(ReceiverCaptures, SerialAndUdpRoadsGiveThePositionWithEitherConfiguration) 
     EXPECT_NE(seen[0][0].find("44"
                               "04.13"),
               std::string::npos);  // the receiver's 44 04.13 N
-}
-
-// Meaningful under the sanitizers: random bytes through every text routine.
-TEST(Robustness, RandomBytesRunCleanUnderTheSanitizers) {
-    std::mt19937 rng(7);
-    std::uniform_int_distribution<int> byte(0, 255), len(0, 300);
-    for (int round = 0; round < 3000; ++round) {
-        std::string s;
-        int n = len(rng);
-        for (int i = 0; i < n; ++i) s += static_cast<char>(byte(rng));
-        if (round % 3 == 0) s.insert(0, "$GPGGA,");
-        std::vector<std::string> list(51);
-        try {
-            SplitFields(s, list, 51);
-        } catch (const std::out_of_range&) {
-        }
-        (void)ConvertNavDate(s);
-        (void)Val(s);
-        CfgLines cfg;
-        ReadConfigurationText(s, cfg);
-        std::string status;
-        (void)ParseGpsLines(SplitLines(s), "$GPGGA", "$GPRMC", status);
-        (void)ParseGpsLines(SplitLines(s), "$GPRMC", "", status);
-        std::array<std::string, 201> items{};
-        int la = 0, lo = 0;
-        try {
-            ParseMetItems(s, items, la, lo);
-        } catch (const MetError&) {
-        }
-    }
 }
 
 TEST(Robustness, AMegabyteLineAndNulBytes) {
