@@ -9,6 +9,7 @@
 #include "events/deployments.h"
 #include "grid/grid_conversion.h"
 #include "grid/standard_stations.h"
+#include "platform/datetime.h"
 #include "platform/numbers.h"
 
 namespace varnel {
@@ -73,15 +74,11 @@ struct Chart {
 
 std::string Clock(std::optional<long long> s, const LogEvent* e = nullptr) {
     if (!s) return e ? Esc(e->date + " " + e->time) : "?";
-    long long d = *s / 86400, t = *s % 86400;
-    // days since 1970 to the civil date
-    long long z = d + 719468, era = z / 146097, doe = z - era * 146097;
-    long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365,
-              doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    long long mp = (5 * doy + 2) / 153, day = doy - (153 * mp + 2) / 5 + 1, month = mp < 10 ? mp + 3 : mp - 9;
-    long long year = yoe + era * 400 + (month <= 2);
+    DateTime epoch;
+    epoch.year = 1970, epoch.month = 1, epoch.day = 1;
+    const DateTime t = AddMilliseconds(epoch, *s * 1000);
     char buf[96];
-    std::snprintf(buf, sizeof buf, "%04lld-%02lld-%02lld %02lld:%02lld", year, month, day, t / 3600, t / 60 % 60);
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
     return buf;
 }
 
