@@ -10,6 +10,7 @@
 #include "nav/met_file.h"
 #include "nav/nav_tick.h"
 #include "nav/nmea_sentence.h"
+#include "nav/receiver_status.h"
 #include "platform/files.h"
 #include "platform/headless/headless_host.h"
 #include "platform/numbers.h"
@@ -179,4 +180,27 @@ TEST(Robustness, AMegabyteLineAndNulBytes) {
     std::string status;
     GpsTexts g = ParseGpsLines({huge}, "$GPGGA", "", status);
     EXPECT_EQ(status, "GPS Status: Good");
+}
+
+// The receiver's clock against the workstation's: from GGA, RMC or ZDA of any talker,
+// folded into half a day either side, so a fix just before midnight is seconds off.
+TEST(ReceiverStatus, ClockOffsetFromEveryTimedSentenceAcrossMidnight) {
+    struct {
+        const char* sentence;
+        long long utc, offset;
+    } rows[] = {
+        {"$GPGGA,235959.00,3254.000,N,11718.000,W,10,08,0.9", 1, 2},
+        {"$GNRMC,000001.00,A,3254.000,N,11718.000,W", 86399, -2},
+        {"$GPZDA,000000.00,06,07,2026", 43200, -43200},
+        {"$GPZDA,120000.00,06,07,2026", 0, -43200},
+    };
+    for (const auto& r : rows) {
+        CommCheckForm c;
+        NoteSentence(c, r.sentence, 0, r.utc);
+        EXPECT_TRUE(c.haveClockOffset) << r.sentence;
+        EXPECT_EQ(c.clockOffsetS, r.offset) << r.sentence;
+    }
+    CommCheckForm c;
+    NoteSentence(c, rows[0].sentence, 0, 0);
+    EXPECT_NE(ReceiverSummary(c, 0).find("Fix: 10   "), std::string::npos) << ReceiverSummary(c, 0);
 }
