@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "events/deployments.h"
 #include "events/event_files.h"
 #include "events/recording.h"
 
@@ -73,4 +74,39 @@ TEST(MakeRoomInGrid, AFullGridDropsItsOldestRow) {
     EXPECT_EQ(f.EventLog.Cell(0, 0), "Evt#");
     EXPECT_EQ(f.EventLog.Cell(1, 0), "42");
     EXPECT_EQ(f.EventLog.Cell(2, 0), "");
+}
+
+// What opens and closes an operation in the water, and what the operation is called.
+TEST(Deployments, OpeningAndClosingWordsAndTheSubject) {
+    struct {
+        const char *event, *subject;
+        Phase phase;
+    } rows[] = {
+        {"BONGO 2 DEPLOYED", "BONGO 2", Phase::Opens},
+        {"TOW START", "TOW", Phase::Opens},
+        {"SURVEY STARTED", "SURVEY", Phase::Opens},
+        {"BEGIN TRANSECT", "TRANSECT", Phase::Opens},
+        {"NET IN THE WATER", "NET", Phase::Opens},
+        {"MANTA RECOVERED", "MANTA", Phase::Closes},
+        {"TOW END", "TOW", Phase::Closes},
+        {"NET ON DECK", "NET", Phase::Closes},
+        {"ROV OUT OF WATER", "ROV", Phase::Closes},
+        {"CTD AT DEPTH", "CTD AT DEPTH", Phase::None},
+        {"STARTLE RESPONSE", "STARTLE RESPONSE", Phase::None},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(PhaseOf(r.event), r.phase) << r.event;
+        EXPECT_EQ(Subject(r.event), r.subject) << r.event;
+    }
+}
+
+// The three date forms of the logs, the last day of the year, and what is no date.
+TEST(Deployments, UtcSecondsOfTheLogsDates) {
+    const long long newYearsEve = 1798675200 + 23 * 3600 + 59 * 60 + 59;  // 2026-12-31 23:59:59
+    for (const char* date : {"31-Dec-2026", "31-DEC-2026", "2026-12-31", "12/31/2026"})
+        EXPECT_EQ(UtcSeconds(date, "23:59:59"), newYearsEve) << date;
+    for (const char* date :
+         {"32-Dec-2026", "31-Dex-2026", "2026-13-01", "00/10/2026", "12/00/2026", "1969-12-31", "31-12-2026"})
+        EXPECT_EQ(UtcSeconds(date, "12:00:00"), std::nullopt) << date;
+    EXPECT_EQ(UtcSeconds("2026-12-31", "24:00:00"), std::nullopt);
 }
