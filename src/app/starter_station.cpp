@@ -48,9 +48,8 @@ void WriteStarterStation(FileSystem& fs, const std::string& guideFolder) {
 
 std::string StarterStationNote() {
     return std::string("New station set up in ") + kHomeFolder +
-           ": configuration, event lists, Deployments.txt, Data\\EventNumber.txt and the help folder. Change them with "
-           "Config - Edit "
-           "varnel.cfg.";
+           ": configuration, event lists, Deployments.txt, Data\\EventNumber.txt and the help folder. "
+           "Change them with Config - Edit varnel.cfg.";
 }
 
 }  // namespace varnel

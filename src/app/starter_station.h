@@ -1,6 +1,7 @@
 // A station set up from nothing: the starter configuration and every file it names
 // (role list, initials, comment options, line and station lists, the event-number file
-// in the data folder, the operator's guide), so that the first start shows a window ready to record.
+// in the data folder) and the operator's guide, so that the first start shows a window
+// ready to record.
 #pragma once
 #include <string>
 

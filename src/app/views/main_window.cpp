@@ -306,7 +306,7 @@ void MainWindow::Build() {
     text2_->setReadOnly(true);
     name(text2_, QStringLiteral("Text2"));
 
-    // Status bar with its six panels; 4 and 5 keep the date and the time themselves.
+    // The status bar's panels; 4 and 5 keep the date and the time themselves.
     // Panel 7 shows only while events wait for the shared folder, in a colour that
     // reads on a dim bridge screen.
     const int widths[] = {0, 120, 110, 130, 80, 70, 100, 0, 0, 0};
