@@ -93,6 +93,7 @@ TEST(Deployments, OpeningAndClosingWordsAndTheSubject) {
         {"ROV OUT OF WATER", "ROV", Phase::Closes},
         {"CTD AT DEPTH", "CTD AT DEPTH", Phase::None},
         {"STARTLE RESPONSE", "STARTLE RESPONSE", Phase::None},
+        {"TOW STOPPED", "TOW", Phase::Closes},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(PhaseOf(r.event), r.phase) << r.event;
