@@ -93,14 +93,12 @@ TEST(AppendHtmlRow, TablesOfEveryShapeGetTheRowBeforeTheirEnd) {
     struct {
         const char* name;
         std::string before, after;
-    } rows[] = {
-        {"as written", "h\r\nr1\r\n" + end, "h\r\nr1\r\nNEW\r\n" + end},
-        {"a blank line", "h\r\n  \r\nr1\r\n" + end, "h\r\nr1\r\nNEW\r\n" + end},
-        {"LF line ends", "h\nr1\n</TABLE>\n</BODY>\n</HTML>\n", "h\r\nr1\r\nNEW\r\n" + end},
-        {"an early </table>", "h\r\nr1</table>\r\nr2\r\n" + end, "h\r\nNEW\r\n" + end},
-        {"text after the end", "h\r\n" + end + "x\r\n", "h\r\nNEW\r\n" + end},
-        {"no end at all", "h\r\n\r\nr1\r\n  \r\n", "h\r\nr1\r\nNEW\r\n" + end},
-    };
+    } rows[] = {{"as written", "h\r\nr1\r\n" + end, "h\r\nr1\r\nNEW\r\n" + end},
+                {"a blank line", "h\r\n  \r\nr1\r\n" + end, "h\r\nr1\r\nNEW\r\n" + end},
+                {"LF line ends", "h\nr1\n</TABLE>\n</BODY>\n</HTML>\n", "h\r\nr1\r\nNEW\r\n" + end},
+                {"an early </table>", "h\r\nr1</table>\r\nr2\r\n" + end, "h\r\nNEW\r\n" + end},
+                {"text after the end", "h\r\n" + end + "x\r\n", "h\r\nNEW\r\n" + end},
+                {"no end at all", "h\r\n\r\nr1\r\n  \r\n", "h\r\nr1\r\nNEW\r\n" + end}};
     for (const auto& r : rows) {
         files.WriteLines("Q:\\T.htm", {});
         std::ofstream(root / "Q" / "T.htm", std::ios::binary) << r.before;

@@ -81,20 +81,18 @@ TEST(Deployments, OpeningAndClosingWordsAndTheSubject) {
     struct {
         const char *event, *subject;
         Phase phase;
-    } rows[] = {
-        {"BONGO 2 DEPLOYED", "BONGO 2", Phase::Opens},
-        {"TOW START", "TOW", Phase::Opens},
-        {"SURVEY STARTED", "SURVEY", Phase::Opens},
-        {"BEGIN TRANSECT", "TRANSECT", Phase::Opens},
-        {"NET IN THE WATER", "NET", Phase::Opens},
-        {"MANTA RECOVERED", "MANTA", Phase::Closes},
-        {"TOW END", "TOW", Phase::Closes},
-        {"NET ON DECK", "NET", Phase::Closes},
-        {"ROV OUT OF WATER", "ROV", Phase::Closes},
-        {"CTD AT DEPTH", "CTD AT DEPTH", Phase::None},
-        {"STARTLE RESPONSE", "STARTLE RESPONSE", Phase::None},
-        {"TOW STOPPED", "TOW", Phase::Closes},
-    };
+    } rows[] = {{"BONGO 2 DEPLOYED", "BONGO 2", Phase::Opens},
+                {"TOW START", "TOW", Phase::Opens},
+                {"SURVEY STARTED", "SURVEY", Phase::Opens},
+                {"BEGIN TRANSECT", "TRANSECT", Phase::Opens},
+                {"NET IN THE WATER", "NET", Phase::Opens},
+                {"MANTA RECOVERED", "MANTA", Phase::Closes},
+                {"TOW END", "TOW", Phase::Closes},
+                {"NET ON DECK", "NET", Phase::Closes},
+                {"ROV OUT OF WATER", "ROV", Phase::Closes},
+                {"CTD AT DEPTH", "CTD AT DEPTH", Phase::None},
+                {"STARTLE RESPONSE", "STARTLE RESPONSE", Phase::None},
+                {"TOW STOPPED", "TOW", Phase::Closes}};
     for (const auto& r : rows) {
         EXPECT_EQ(PhaseOf(r.event), r.phase) << r.event;
         EXPECT_EQ(Subject(r.event), r.subject) << r.event;

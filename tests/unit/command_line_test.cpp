@@ -11,18 +11,16 @@ TEST(CommandLine, ReadsTheOptionsAndRefusesTheRest) {
         std::vector<std::string> args;
         A action;
         std::string drives;
-    } cases[] = {
-        {{}, A::Run, ""},
-        {{"--drives", "/srv/drives"}, A::Run, "/srv/drives"},
-        {{"--drives=rel/dir"}, A::Run, "rel/dir"},
-        {{"--version"}, A::Version, ""},
-        {{"--version", "--help"}, A::Help, ""},
-        {{"-h"}, A::Help, ""},
-        {{"--drives"}, A::Bad, ""},
-        {{"--drives="}, A::Bad, ""},
-        {{"-platform", "offscreen"}, A::Bad, ""},
-        {{"Q:\\0701"}, A::Bad, ""},
-    };
+    } cases[] = {{{}, A::Run, ""},
+                 {{"--drives", "/srv/drives"}, A::Run, "/srv/drives"},
+                 {{"--drives=rel/dir"}, A::Run, "rel/dir"},
+                 {{"--version"}, A::Version, ""},
+                 {{"--version", "--help"}, A::Help, ""},
+                 {{"-h"}, A::Help, ""},
+                 {{"--drives"}, A::Bad, ""},
+                 {{"--drives="}, A::Bad, ""},
+                 {{"-platform", "offscreen"}, A::Bad, ""},
+                 {{"Q:\\0701"}, A::Bad, ""}};
     for (const auto& c : cases) {
         auto got = ParseCommandLine(c.args);
         EXPECT_EQ(got.action, c.action) << ::testing::PrintToString(c.args);

@@ -59,8 +59,7 @@ TEST(ReadGpsLines, PrimaryAndSecondSentences) {
         {{"$GPGGA,140509.00,,N,11718.000,W,0,00*54"}, "$GPGGA", "", "||117|18.000||14:05:09|0", "GPS Status: Good"},
         {{kRmc}, "$GPGGA", "$GPRMC", "||||||", "GPS Status: BAD!"},
         {{"$GPWPL,3254.000,N,11718.000,W,HOME*58"}, "$GPWPL", "", "32|54.000|117|18.000|||", "GPS Status: Good"},
-        {{"$GNGGA,140509.00,3254.000,N,11718.000,W,1*79"}, "GGA", "", "||||||", "GPS Status: Good"},
-    };
+        {{"$GNGGA,140509.00,3254.000,N,11718.000,W,1*79"}, "GGA", "", "||||||", "GPS Status: Good"}};
     for (const auto& r : rows) {
         std::string status;
         GpsTexts g = Parse(r.lines, r.primary, r.second, &status);
@@ -188,12 +187,10 @@ TEST(ReceiverStatus, ClockOffsetFromEveryTimedSentenceAcrossMidnight) {
     struct {
         const char* sentence;
         long long utc, offset;
-    } rows[] = {
-        {"$GPGGA,235959.00,3254.000,N,11718.000,W,10,08,0.9", 1, 2},
-        {"$GNRMC,000001.00,A,3254.000,N,11718.000,W", 86399, -2},
-        {"$GPZDA,000000.00,06,07,2026", 43200, -43200},
-        {"$GPZDA,120000.00,06,07,2026", 0, -43200},
-    };
+    } rows[] = {{"$GPGGA,235959.00,3254.000,N,11718.000,W,10,08,0.9", 1, 2},
+                {"$GNRMC,000001.00,A,3254.000,N,11718.000,W", 86399, -2},
+                {"$GPZDA,000000.00,06,07,2026", 43200, -43200},
+                {"$GPZDA,120000.00,06,07,2026", 0, -43200}};
     for (const auto& r : rows) {
         CommCheckForm c;
         NoteSentence(c, r.sentence, 0, r.utc);

@@ -14,13 +14,11 @@ TEST(SplitFields, StoresOnlyCommaTerminatedFieldsWithinCount) {
         const char* text;
         int count;
         std::vector<std::string> expect;
-    } rows[] = {
-        {"", 0, {"x", "x", "x", "x"}},
-        {",,", 0, {"", "", "x", "x"}},
-        {"a,b,c", 0, {"a", "b", "x", "x"}},
-        {"a,b,c,d,", 2, {"a", "b", "x", "x"}},
-        {"\"a,b\",c,", 0, {"\"a", "b\"", "c", "x"}},
-    };
+    } rows[] = {{"", 0, {"x", "x", "x", "x"}},
+                {",,", 0, {"", "", "x", "x"}},
+                {"a,b,c", 0, {"a", "b", "x", "x"}},
+                {"a,b,c,d,", 2, {"a", "b", "x", "x"}},
+                {"\"a,b\",c,", 0, {"\"a", "b\"", "c", "x"}}};
     for (const auto& r : rows) {
         std::vector<std::string> list(4, "x");
         SplitFields(r.text, list, r.count);
