@@ -117,8 +117,6 @@ std::optional<std::string> Field(const T& c, const std::string& prop) {
         if (prop == "items") return s;
         if (prop == "count") return std::to_string(c.items.size());
     }
-    if constexpr (requires { c.colWidth; })
-        if (prop == "row") return std::to_string(c.row);
     if constexpr (std::is_base_of_v<Control, T>) {
         const Control& k = c;
         if (prop == "tooltip") return k.tooltip;
@@ -158,7 +156,7 @@ std::optional<std::string> Property(const ControlRef& c, const std::string& prop
     if (auto* p = std::get_if<PanelRef>(&c)) {
         if (prop == "tooltip") return p->bar->panelTooltip[static_cast<size_t>(p->panel)];
         if (prop == "alert") return Bool(p->bar->panelAlert[static_cast<size_t>(p->panel)]);
-        if (prop == "text" || prop == "caption") return MainValue(c);
+        if (prop == "caption") return MainValue(c);
         return std::nullopt;
     }
     if (auto* cell = std::get_if<CellRef>(&c)) {
@@ -167,7 +165,6 @@ std::optional<std::string> Property(const ControlRef& c, const std::string& prop
                         cell->grid->rowAlert[static_cast<size_t>(cell->row)]);
         return Property(ControlRef(cell->grid), prop, arg);
     }
-    if (prop == "text" || prop == "value" || prop == "checked") return MainValue(c);
     if (auto* g = std::get_if<Grid*>(&c);
         g && prop == "colwidth" && arg >= 0 && static_cast<size_t>(arg) < (*g)->colWidth.size())
         return std::to_string((*g)->colWidth[static_cast<size_t>(arg)]);

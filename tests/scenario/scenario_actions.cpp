@@ -81,9 +81,8 @@ ControlRef Control(Workstation& w, const std::string& name) {
 
 std::string CheckValue(Workstation& w, const std::string& name) {
     // NAME.property, where property may carry an argument: EventLog.colwidth(3)
-    static const char* props[] = {"caption",  "text",    "value",    "checked", "visible",  "enabled",
-                                  "editable", "tooltip", "width",    "height",  "top",      "left",
-                                  "items",    "count",   "interval", "row",     "colwidth", "alert"};
+    static const char* props[] = {"caption", "visible", "enabled", "editable", "tooltip",  "width",    "height",
+                                  "top",     "left",    "items",   "count",    "interval", "colwidth", "alert"};
     std::string base = name, prop;
     int arg = -1;
     if (auto dot = name.rfind('.'); dot != std::string::npos) {
@@ -96,14 +95,15 @@ std::string CheckValue(Workstation& w, const std::string& name) {
             }
     }
     if (base == "frmSelectEvent" && prop.empty()) return w.frmActivity.frmSelectEvent.caption;
-    const std::map<std::string, std::string> windows = {{"frmActivity", w.frmActivity.caption},
-                                                        {"frmCommCheck", w.frmCommCheck.caption},
-                                                        {"FrmEditCFG", w.FrmEditCFG.caption},
-                                                        {"frmEventEdit", w.frmEventEdit.caption}};
+    // The windows themselves: their caption, visibility and (the main window's) width.
+    const std::map<std::string, std::pair<std::string, bool>> windows = {
+        {"frmActivity", {w.frmActivity.caption, w.frmActivity.visible}},
+        {"frmCommCheck", {w.frmCommCheck.caption, w.frmCommCheck.visible}},
+        {"FrmEditCFG", {w.FrmEditCFG.caption, w.FrmEditCFG.visible}},
+        {"frmEventEdit", {w.frmEventEdit.caption, w.frmEventEdit.visible}}};
     if (auto wi = windows.find(base); wi != windows.end() && !prop.empty()) {
-        if (prop == "caption") return wi->second;
-        if (prop == "width") return std::to_string(w.frmActivity.widthTwips);
-        if (prop == "visible") return Text(WindowVisible(w, base));
+        if (prop == "caption") return wi->second.first;
+        if (prop == "visible") return Text(wi->second.second);
         throw Failure("unknown window property " + prop);
     }
     auto c = Control(w, base);
@@ -111,14 +111,6 @@ std::string CheckValue(Workstation& w, const std::string& name) {
     auto v = Property(c, prop, arg);
     if (!v) throw Failure("no property " + prop + " on " + base);
     return *v;
-}
-
-bool WindowVisible(Workstation& w, const std::string& window) {
-    if (window == "frmActivity") return w.frmActivity.visible;
-    if (window == "frmCommCheck") return w.frmCommCheck.visible;
-    if (window == "FrmEditCFG") return w.FrmEditCFG.visible;
-    if (window == "frmEventEdit") return w.frmEventEdit.visible;
-    throw Failure("no window " + window);
 }
 
 void Choose(Workstation& w, const std::string& name, const std::string& text) {
@@ -139,10 +131,7 @@ void Click(Workstation& w, const std::string& name) {
         if (b == "Option1") return Option1_Click(w, n.index);
         if (b == "Check1") return Check1_Click(w, n.index);
         if (b == "Option5" || b == "Option3" || b == "Option4") return CommentOption_Click(w, FrameOf(b), n.index);
-        if (b == "Combo1") return Combo1_Click(w);
-        if (b == "Combo3") return Combo3_Click(w);
         if (b == "cmdNotice") return DeployNotice_Click(w, n.index);
-        if (b == "EventLog") return;
         if (ClickMenu(w, b)) return;
     } else if (n.window == "frmCommCheck") {
         if (b == "btnGo") return btnGo_Click(w);
@@ -153,7 +142,6 @@ void Click(Workstation& w, const std::string& name) {
         if (b == "Command1") return EditCfg_Command1_Click(w, n.index);
     } else if (n.window == "frmEventEdit") {
         if (b == "Command1") return EventEdit_Command1_Click(w, n.index);
-        if (b == "EventList") return;
     }
     throw Failure("cannot click " + name);
 }

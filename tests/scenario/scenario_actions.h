@@ -18,7 +18,6 @@ struct Failure : std::runtime_error {
 std::string StateValue(Workstation& w, const std::string& name);
 // The value an `expect NAME = VALUE` compares: a control's main value or NAME.property.
 std::string CheckValue(Workstation& w, const std::string& name);
-bool WindowVisible(Workstation& w, const std::string& window);
 void Click(Workstation& w, const std::string& name);
 void Choose(Workstation& w, const std::string& name, const std::string& text);
 // click, dblclick, type, key, choose, cell and tick lines.
