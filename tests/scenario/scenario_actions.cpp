@@ -175,7 +175,7 @@ void Type(Workstation& w, const std::string& name, const std::string& text) {
 
 void Act(Workstation& w, const std::vector<std::string>& tok) {
     const std::string& cmd = tok[0];
-    if (tok.size() < (cmd == "tick" ? 1u : cmd == "click" || cmd == "dblclick" || cmd == "cell" ? 2u : 3u))
+    if (tok.size() < (cmd == "tick" ? 1u : cmd == "click" || cmd == "dblclick" ? 2u : 3u))
         throw Failure("too few words");
     if (cmd == "click") return Click(w, tok[1]);
     if (cmd == "dblclick") return DblClick(w, tok[1]);
@@ -184,16 +184,7 @@ void Act(Workstation& w, const std::vector<std::string>& tok) {
     if (cmd == "key") {
         int code = std::atoi(tok[2].c_str());
         if (tok[1] == "frmActivity") return Activity_Form_KeyDown(w, code);
-        if (tok[1] == "frmEventEdit.EventList") return EventList_KeyPress(w, code);
         throw Failure("no key handling for " + tok[1]);
-    }
-    if (cmd == "cell") {
-        auto c = Control(w, tok[1]);
-        auto* cell = std::get_if<CellRef>(&c);
-        if (!cell) throw Failure("no cell " + tok[1]);
-        cell->grid->row = cell->row;
-        cell->grid->col = cell->col;
-        return;
     }
     if (cmd == "tick") {
         // One interval of the timer passes; its handler runs when the timer is enabled.

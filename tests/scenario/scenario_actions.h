@@ -20,7 +20,7 @@ std::string StateValue(Workstation& w, const std::string& name);
 std::string CheckValue(Workstation& w, const std::string& name);
 void Click(Workstation& w, const std::string& name);
 void Choose(Workstation& w, const std::string& name, const std::string& text);
-// click, dblclick, type, key, choose, cell and tick lines.
+// click, dblclick, type, key, choose and tick lines.
 void Act(Workstation& w, const std::vector<std::string>& tok);
 
 }  // namespace varnel::scenario
