@@ -21,10 +21,10 @@ echo "== build and test =="
 run_suite build -DVARNEL_WERROR=ON
 echo "== the Debian package: contents, dependencies, an install into a scratch root =="
 bash scripts/check-package.sh build
-echo "== fuzz targets (clang's libFuzzer with ASan and UBSan), a fixed number of runs each =="
+echo "== the fuzz target (clang's libFuzzer with ASan and UBSan), a fixed number of runs =="
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNEL_FUZZ=ON \
     -DVARNEL_BENCH=OFF
-cmake --build build-fuzz -j "$jobs" --target fuzz_sentences fuzz_serial fuzz_udp fuzz_met fuzz_config fuzz_lists
+cmake --build build-fuzz -j "$jobs" --target fuzz_inputs
 (cd build-fuzz && ctest --output-on-failure -R '^fuzz\.' -j "$jobs")
 echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
