@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -148,9 +149,10 @@ TEST(ReceiverCaptures, SerialAndUdpRoadsGiveThePositionWithEitherConfiguration) 
     ss << in.rdbuf();
     std::vector<std::string> capture = SplitLines(ss.str());
     std::string seen[2][2];  // [road][configuration]: the file's position at each step
+    const fs::path root = fs::temp_directory_path() / ("varnel-roads-" + std::to_string(::getpid()));
     for (int road = 0; road < 2; ++road)
         for (int gn = 0; gn < 2; ++gn) {
-            HeadlessHost host(DriveMap{(fs::temp_directory_path() / "varnel-roads").string(), {}});
+            HeadlessHost host(DriveMap{root.string(), {}});
             Workstation w(host);
             w.cfg[3] = "Q:\\E\\", w.cfg[8] = "CurrPos.txt", w.cfg[14] = gn ? "$GNGGA" : "$GPGGA";
             w.cfg[15] = gn ? "$GNZDA" : "$GPZDA";
@@ -167,7 +169,7 @@ TEST(ReceiverCaptures, SerialAndUdpRoadsGiveThePositionWithEitherConfiguration) 
         }
     EXPECT_EQ(seen[0][0], seen[0][1]);
     EXPECT_EQ(seen[1][0], seen[1][1]);
-    fs::remove_all(fs::temp_directory_path() / "varnel-roads");
+    fs::remove_all(root);
     EXPECT_NE(seen[0][0].find("44"
                               "04.13"),
               std::string::npos);  // the receiver's 44 04.13 N

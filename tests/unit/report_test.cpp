@@ -4,6 +4,7 @@
 // with an event the cruise log lacks. Compared byte for byte with the reviewed report,
 // drawn over one grid line.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -34,7 +35,7 @@ TEST(CruiseReport, MatchesTheReviewedReport) {
 // A station's own grid replaces the starter grid under the events; a line without a
 // station list is named, not drawn.
 TEST(CruiseReport, DrawsAStationsOwnGrid) {
-    const auto dir = std::filesystem::temp_directory_path() / "varnel-report-grid";
+    const auto dir = std::filesystem::temp_directory_path() / ("varnel-report-grid-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "Lines.txt") << "90.0\r\n12.5\r\n";
     std::ofstream(dir / "Line90.txt") << "30.0\r\n 35.0\r\n\r\n";
