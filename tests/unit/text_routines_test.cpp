@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/datetime.h"
 #include "platform/headless/headless_host.h"
 #include "platform/strings.h"
 #include "text/julian.h"
@@ -81,4 +82,17 @@ TEST(MakeJulianNumber, DayOfYearAndLongOrShortTime) {
         cfg[20] = r.line20;
         EXPECT_EQ(MakeJulianNumber(host, cfg).Text(), r.text) << r.line20;
     }
+}
+
+// The pauses of the program move the clock by milliseconds: what is left over a whole
+// second is carried to the next pause, across midnight and the year's end.
+TEST(AddMilliseconds, CarriesTheRestOfASecond) {
+    long long carry = 0;
+    DateTime t = AddMilliseconds({2026, 12, 31, 23, 59, 59}, 600, &carry);
+    EXPECT_EQ(t.second, 59);
+    EXPECT_EQ(carry, 600);
+    t = AddMilliseconds(t, 1500, &carry);
+    EXPECT_EQ(t.year * 10000 + t.month * 100 + t.day, 20270101);
+    EXPECT_EQ(t.hour * 3600 + t.minute * 60 + t.second, 1);
+    EXPECT_EQ(carry, 100);
 }
