@@ -21,9 +21,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "../scenario/control_lookup.h"
 #include "app/views/station_views.h"
 #include "nav/nav_tick.h"
+#include "scenario/control_lookup.h"
 #include "station_files.h"
 
 using namespace varnel;

@@ -95,7 +95,7 @@ std::string CheckValue(Workstation& w, const std::string& name) {
             }
     }
     if (base == "frmSelectEvent" && prop.empty()) return w.frmActivity.frmSelectEvent.caption;
-    // The windows themselves: their caption, visibility and (the main window's) width.
+    // The windows themselves: their caption and visibility.
     const std::map<std::string, std::pair<std::string, bool>> windows = {
         {"frmActivity", {w.frmActivity.caption, w.frmActivity.visible}},
         {"frmCommCheck", {w.frmCommCheck.caption, w.frmCommCheck.visible}},
