@@ -72,6 +72,9 @@ LogFile ReadLog(std::string_view text, const std::string& name) {
         e.lat = lat.value_or(0);
         e.lon = lon.value_or(0);
         e.utcS = UtcSeconds(f[13], f[14]);
+        e.erases = f.size() > 15 &&
+                   line.substr(static_cast<size_t>(f[15].data() - line.data())).find("erase previous event") !=
+                       std::string_view::npos;
         e.lineNo = lineNo;
         e.fields = fieldCount;
         if (file.cruise.empty()) file.cruise = std::string(f[0]);
@@ -95,7 +98,22 @@ CruiseRecord Analyse(LogFile log, std::vector<LogFile> roleLogs) {
     auto& h = r.health;
     const auto& events = r.log.events;
 
-    for (const auto& e : events) r.timeOrder.push_back(&e);
+    // Clear Last gives the number back and the operator's next event says "erase previous
+    // event": the operator's latest event before it is erased, as the logger's strip of
+    // instruments in the water reads it. An erased event is named, and counts nowhere else.
+    std::set<const LogEvent*> erased;
+    std::map<std::string, const LogEvent*> latest;  // each operator's latest event
+    for (const auto& e : events) {
+        if (auto it = latest.find(e.initials); e.erases && it != latest.end()) {
+            erased.insert(it->second);
+            h.erased.push_back(Where(*it->second) + ": " + it->second->event + ", erased by line " +
+                               std::to_string(e.lineNo));
+        }
+        latest[e.initials] = &e;
+    }
+
+    for (const auto& e : events)
+        if (!erased.count(&e)) r.timeOrder.push_back(&e);
     std::stable_sort(r.timeOrder.begin(), r.timeOrder.end(),
                      [](const LogEvent* a, const LogEvent* b) { return a->utcS && b->utcS && *a->utcS < *b->utcS; });
 
@@ -114,7 +132,7 @@ CruiseRecord Analyse(LogFile log, std::vector<LogFile> roleLogs) {
     for (const auto& e : events) {
         if (NumberOf(e) < 0)
             h.wrongFields.push_back(Where(e) + ": the event number \"" + e.number + "\" is not a number");
-        else
+        else if (!erased.count(&e))
             byNumber[NumberOf(e)].push_back(&e);
         if (!e.positionRead || e.lat == 0 || e.lon == 0 || e.lat == -99 || e.lon == -99)
             h.badPositions.push_back(Where(e) + ": " + (e.positionRead ? "" : "unreadable ") + "position " +

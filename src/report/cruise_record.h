@@ -14,6 +14,7 @@ struct LogEvent {
     std::string number, line, station, activity, event, initials, date, time;
     double lat = 0, lon = 0;
     bool positionRead = false;
+    bool erases = false;            // its comments say "erase previous event" (a Clear Last went before)
     std::optional<long long> utcS;  // UTC seconds since 1970
     size_t lineNo = 0;              // 1-based line of the file
     size_t fields = 0;
@@ -37,7 +38,7 @@ struct Occupation {
 };
 
 struct Health {
-    std::vector<std::string> doubles, missing, backwards, badPositions, wrongFields, onlyInRoleLogs;
+    std::vector<std::string> doubles, erased, missing, backwards, badPositions, wrongFields, onlyInRoleLogs;
 };
 
 struct CruiseRecord {

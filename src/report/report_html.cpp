@@ -181,6 +181,7 @@ std::string ReportHtml(const CruiseRecord& r, const std::vector<GridLine>& grid)
     const auto& x = r.health;
     h += "<h2>Health of the record</h2>\r\n";
     List(h, "Numbers drawn twice", x.doubles);
+    List(h, "Events erased with Clear Last", x.erased);
     List(h, "Numbers missing from the run", x.missing);
     List(h, "Times going backwards", x.backwards);
     List(h, "Positions of -99 or 0", x.badPositions);
