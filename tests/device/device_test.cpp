@@ -125,19 +125,6 @@ private slots:
         station.Act([&] { Timer1_Timer(w); });
         QCOMPARE(w.frmActivity.Text1[3].text, std::string("32.90000"));
         QCOMPARE(w.frmActivity.Text1[1].text, std::string("06-Jul-2026"));
-        // A burst of 10,000 malformed datagrams, then a good record.
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; i < 10000; ++i) send(QByteArray("\x01garbage ") + QByteArray::number(i));
-        QTest::qWait(300);
-        station.Act([&] { Timer1_Timer(w); });
-        send("NAV,07-Jul-2026,10:00:00,34.15,-121.15,");
-        QTest::qWait(300);
-        station.Act([&] { Timer1_Timer(w); });
-        QCOMPARE(w.frmActivity.Text1[1].text, std::string("07-Jul-2026"));
-        QCOMPARE(w.frmActivity.CalcLine, std::string("80.0"));
-        QVERIFY(w.frmActivity.udpMalformed > 0);
-        QVERIFY2(clock.elapsed() < 20000, "the burst took too long to handle");
     }
 };
 

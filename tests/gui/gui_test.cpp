@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -228,25 +227,6 @@ private slots:
         QCOMPARE(saved, before);
         QCOMPARE(station.Main().windowTitle(), QStringLiteral("Ormanti 0802XY Cruise Electronic Event Log"));
         QVERIFY(!editor.isVisible());
-    }
-
-    void typingInTheCommentsGetsTheCleanUpWithoutTheCaretJumping() {
-        StartedStation started;
-        auto* box = qobject_cast<QPlainTextEdit*>(started.views->Main().Named("txtComments"));
-        QVERIFY(box);
-        box->setFocus();
-        QTextCursor c = box->textCursor();
-        c.setPosition(9);  // after "Comments:"
-        box->setTextCursor(c);
-        QTest::keyClicks(box, ";;x");
-        QCOMPARE(box->toPlainText(), QStringLiteral("Comments:x "));
-        QCOMPARE(box->textCursor().position(), 10);
-        QCOMPARE(started.views->Station().frmActivity.txtComments.text, std::string("Comments:x "));
-        c.movePosition(QTextCursor::End);
-        box->setTextCursor(c);
-        QTest::keyClicks(box, "a;;");
-        QCOMPARE(box->toPlainText(), QStringLiteral("Comments:x a;"));
-        QCOMPARE(box->textCursor().position(), 13);
     }
 };
 

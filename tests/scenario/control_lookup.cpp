@@ -115,7 +115,6 @@ std::optional<std::string> Field(const T& c, const std::string& prop) {
         std::string s;
         for (size_t i = 0; i < c.items.size(); ++i) s += (i ? "|" : "") + c.items[i];
         if (prop == "items") return s;
-        if (prop == "count") return std::to_string(c.items.size());
     }
     if constexpr (std::is_base_of_v<Control, T>) {
         const Control& k = c;

@@ -81,8 +81,8 @@ ControlRef Control(Workstation& w, const std::string& name) {
 
 std::string CheckValue(Workstation& w, const std::string& name) {
     // NAME.property, where property may carry an argument: EventLog.colwidth(3)
-    static const char* props[] = {"caption", "visible", "enabled", "editable", "tooltip",  "width",    "height",
-                                  "top",     "left",    "items",   "count",    "interval", "colwidth", "alert"};
+    static const char* props[] = {"caption", "visible", "enabled", "editable", "tooltip",  "width", "height",
+                                  "top",     "left",    "items",   "interval", "colwidth", "alert"};
     std::string base = name, prop;
     int arg = -1;
     if (auto dot = name.rfind('.'); dot != std::string::npos) {
@@ -152,10 +152,6 @@ void DblClick(Workstation& w, const std::string& name) {
     if (b == "EventLog") return EventLog_DblClick(w, n.index);
     if (b == "Option5" || b == "Option3" || b == "Option4") return CommentOption_DblClick(w, FrameOf(b), n.index);
     if (b == "Text1" && n.window.empty()) return Text1_DblClick(w);
-    if (b == "frmSelectEvent") {
-        w.frmEventEdit.visible = true;
-        return;
-    }
     throw Failure("cannot double-click " + name);
 }
 

@@ -42,20 +42,6 @@ TEST(ReplaceLines, AReaderNeverSeesAHalfWrittenFile) {
     EXPECT_GT(reads, 0);
 }
 
-TEST(Files, LineEndsAndFaults) {
-    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-    EXPECT_TRUE(SplitLines("").empty());
-    fs::path root = fs::temp_directory_path() / ("varnel-files-" + std::to_string(::getpid()));
-    fs::create_directories(root / "C" / "Dir");
-    FileSystem files(DriveMap{root.string(), {}});
-    files.WriteLines("C:\\Dir\\Mixed.TXT", {"x"});
-    EXPECT_TRUE(files.Exists("c:\\dir\\mixed.txt"));  // a case-insensitive match is used
-    EXPECT_EQ(files.ReadLines("C:\\DIR\\MIXED.txt"), std::vector<std::string>{"x"});
-    EXPECT_THROW(files.AppendLines("C:\\NoSuchFolder\\x.csv", {"y"}), FileError);
-    fs::remove_all(root);
-}
-
 #include "events/event_files.h"
 
 // A table past 3000 lines keeps its first 8 lines and its newest rows, whether it ends

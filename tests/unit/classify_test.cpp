@@ -37,27 +37,6 @@ TEST(ClassifyActivity, FirstMatchingRuleWins) {
     for (const auto& r : rows) EXPECT_EQ(ClassifyActivity(r.event), r.cls) << r.event;
 }
 
-TEST(ExtractLine, CutsAtTheSixteenthCommaOrTheFirstDollar) {
-    EXPECT_EQ(ExtractLine("C,9,a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r", 1), "C,1,a,b,c,d,e,f,g,h,i,j,k,l,m,n,");
-    EXPECT_EQ(ExtractLine("C,9,a,b,$GPGGA,1,2,", 7), "C,7,a,b,");
-    EXPECT_EQ(ExtractLine("", 3), ",3,");
-    EXPECT_EQ(ExtractLine("Cruise,Event#,StndLine", 1), "Cruise,1,");
-}
-
-TEST(CtdPrefix, FirstFourCharactersOfLongerCruises) {
-    EXPECT_EQ(CtdPrefix("0504NH"), "0504");
-    EXPECT_EQ(CtdPrefix("AB"), "AB");
-    EXPECT_EQ(CtdPrefix("ABCD"), "ABCD");
-    EXPECT_EQ(CtdPrefix(" AB CD"), "AB C");
-}
-
-TEST(CommentsField, OnlyWithTheLabel) {
-    EXPECT_EQ(CommentsField("Comments: calm sea"), "calm sea");
-    EXPECT_EQ(CommentsField("calm sea"), "");
-    EXPECT_EQ(CommentsField("Comments: a Comments: b"), "a  b");
-    EXPECT_EQ(CommentsField("comments: a"), "");
-}
-
 #include "events/event_grid.h"
 
 TEST(MakeRoomInGrid, AFullGridDropsItsOldestRow) {

@@ -21,11 +21,6 @@ TEST(CalcLineSta, WorkedPositions) {
     }
 }
 
-TEST(CalcLineSta, InshoreStationsAreNegative) {
-    auto ls = CalcLineSta(34.5f, -115.0f);
-    EXPECT_EQ(ls.station.front(), '-');
-}
-
 TEST(FindStandardSta, EveryRowAndThreshold) {
     struct Row {
         const char *line, *sta, *stdLine, *stdSta;
@@ -46,31 +41,4 @@ TEST(FindStandardSta, EveryRowAndThreshold) {
         EXPECT_EQ(s.line, r.stdLine) << r.line << "/" << r.sta;
         EXPECT_EQ(s.station, r.stdSta) << r.line << "/" << r.sta;
     }
-}
-
-TEST(FindStandardSta, CalculatedModeKeepsTheCalculatedValues) {
-    auto s = FindStandardSta("93.5", "26.0", true);
-    EXPECT_EQ(s.line, "93.5");
-    EXPECT_EQ(s.station, "26.0");
-}
-
-TEST(StationFileFor, LineTextsMatchExactly) {
-    EXPECT_EQ(StationFileFor("93.3"), "Line93.txt");
-    EXPECT_EQ(StationFileFor("91.8"), "Line92.txt");
-    EXPECT_EQ(StationFileFor("66.7"), "Line67.txt");
-    EXPECT_EQ(StationFileFor("93.30"), std::nullopt);
-    EXPECT_EQ(StationFileFor("95.0"), std::nullopt);
-}
-
-TEST(PositionOf, ComesBackToTheSameLineAndStation) {
-    for (double line : {93.3, 86.7, 80.0, 76.7, 60.0})
-        for (double sta : {26.7, 40.0, 60.0, 90.0, 120.0}) {
-            auto p = PositionOf(line, sta);
-            auto back = CalcLineSta(static_cast<float>(p.lat), static_cast<float>(p.lon));
-            EXPECT_NEAR(std::stod(back.line), line, 0.051) << line << " " << sta;
-            EXPECT_NEAR(std::stod(back.station), sta, 0.051) << line << " " << sta;
-        }
-    auto ref = PositionOf(80.0, 60.0);
-    EXPECT_NEAR(ref.lat, 34.15, 1e-6);
-    EXPECT_NEAR(ref.lon, -121.15, 1e-6);
 }

@@ -72,16 +72,6 @@ TEST(ReadGpsLines, PrimaryAndSecondSentences) {
     }
 }
 
-TEST(NmeaSentence, ChecksumsAreCheckedOnlyWhenPresent) {
-    struct {
-        const char* sentence;
-        bool bad;
-    } rows[] = {{"$GPZDA,140511.00,06,07,2026,00,00*61", false}, {"$GPZDA,140511.00,06,07,2026,00,00*60", true},
-                {"$GPZDA,140511.00,06,07,2026,00,00", false},    {"$GPZDA,140511.00,06,07,2026,00,00*6", false},
-                {"$GPZDA,140511.00,06,07,2026,00,00*zz", false}, {"garbage *12", false}};
-    for (const auto& r : rows) EXPECT_EQ(BadChecksum(r.sentence), r.bad) << r.sentence;
-}
-
 TEST(MetItems, QuotesLineBreaksAndTags) {
     std::array<std::string, 201> items{};
     int la = 0, lo = 0;
@@ -96,15 +86,6 @@ TEST(MetItems, QuotesLineBreaksAndTags) {
     EXPECT_EQ(la, 4);         // remembered between reads
     EXPECT_EQ(items[2], "");  // the comma before the line break ends an empty item
     EXPECT_EQ(items[3], "3");
-}
-
-TEST(MetItems, MoreThan201ItemsIsAnError) {
-    std::array<std::string, 201> items{};
-    int la = 0, lo = 0;
-    std::string s;
-    for (int i = 0; i < 201; ++i) s += "x,";
-    EXPECT_NO_THROW(ParseMetItems(s.substr(0, s.size() - 1), items, la, lo));
-    EXPECT_THROW(ParseMetItems(s + "y,z", items, la, lo), MetError);
 }
 
 // Real receiver captures through the reader: the $GP and $GN configurations give the same
@@ -173,14 +154,6 @@ TEST(ReceiverCaptures, SerialAndUdpRoadsGiveThePositionWithEitherConfiguration) 
     EXPECT_NE(seen[0][0].find("44"
                               "04.13"),
               std::string::npos);  // the receiver's 44 04.13 N
-}
-
-TEST(Robustness, AMegabyteLineAndNulBytes) {
-    std::string huge(1 << 20, 'A');
-    huge += std::string("\0,,$GPGGA,1,2,3\0", 17);
-    std::string status;
-    GpsTexts g = ParseGpsLines({huge}, "$GPGGA", "", status);
-    EXPECT_EQ(status, "GPS Status: Good");
 }
 
 // The receiver's clock against the workstation's: from GGA, RMC or ZDA of any talker,

@@ -27,12 +27,6 @@ TEST(SplitFields, StoresOnlyCommaTerminatedFieldsWithinCount) {
     }
 }
 
-TEST(SplitFields, StoringBeyondTheListIsAnErrorForTheCaller) {
-    std::vector<std::string> list(2);
-    EXPECT_THROW(SplitFields("a,b,c,", list, 0), std::out_of_range);
-    EXPECT_NO_THROW(SplitFields("a,b,c,", list, 2));
-}
-
 TEST(PadText, PadsOnlyWithKnownSideAndFill) {
     struct Row {
         const char* text;
@@ -64,24 +58,6 @@ TEST(ConvertNavDate, SixAndEightDigitDates) {
                 {"311299", "31-Dec-2099"}, {"010100", "01-Jan-2000"},   {"", "--20"},
                 {"0412206", "04-Dec-2206"}};
     for (const auto& r : rows) EXPECT_EQ(ConvertNavDate(r.in), r.out) << r.in;
-}
-
-TEST(MakeJulianNumber, DayOfYearAndLongOrShortTime) {
-    HeadlessHost host(DriveMap{});
-    CfgLines cfg;
-    struct Row {
-        DateTime t;
-        const char* line20;
-        const char* text;
-    } rows[] = {{{2026, 2, 5, 14, 5, 9}, "SHORT", "036.1405"},
-                {{2026, 2, 5, 14, 5, 9}, "long", "036.140509"},
-                {{2024, 12, 31, 0, 0, 1}, "LONG", "366.000001"},
-                {{2026, 12, 5, 9, 3, 0}, "MULTI LONG", "339.0903"}};
-    for (const auto& r : rows) {
-        host.SetClock(r.t);
-        cfg[20] = r.line20;
-        EXPECT_EQ(MakeJulianNumber(host, cfg).Text(), r.text) << r.line20;
-    }
 }
 
 // The pauses of the program move the clock by milliseconds: what is left over a whole
