@@ -112,7 +112,7 @@ void ForgetEvent(DeploymentBook& book, const std::string& number) {
 
 void NoteEvent(DeploymentBook& book, DeploymentEvent e) {
     if (e.number.empty()) return;
-    if (Contains(e.comments, "erase previous event")) {
+    if (ErasesPrevious(e.comments)) {
         auto it = book.latestOfOperator.find(e.operatorInitials);
         if (it != book.latestOfOperator.end()) ForgetEvent(book, it->second);
     }
@@ -134,6 +134,14 @@ void NoteEvent(DeploymentBook& book, DeploymentEvent e) {
     }
 }
 
+std::string_view CommentsOnward(std::string_view line, const std::vector<std::string_view>& fields) {
+    return fields.size() > 15 ? line.substr(static_cast<size_t>(fields[15].data() - line.data())) : std::string_view();
+}
+
+bool ErasesPrevious(std::string_view comments) {
+    return comments.find("erase previous event") != std::string_view::npos;
+}
+
 void NoteLogLine(DeploymentBook& book, std::string_view line, long long seenS) {
     const auto f = LeadingFields(line, 16);
     if (f.size() < 15 || f[1] == "Event#") return;
@@ -144,8 +152,7 @@ void NoteLogLine(DeploymentBook& book, std::string_view line, long long seenS) {
     e.activity = std::string(f[10]);
     e.event = std::string(f[11]);
     e.operatorInitials = std::string(f[12]);
-    // Commas typed into a comment add columns, so the erase note is looked for in the rest.
-    if (f.size() > 15) e.comments = std::string(line.substr(static_cast<size_t>(f[15].data() - line.data())));
+    e.comments = std::string(CommentsOnward(line, f));
     e.startS = UtcSeconds(f[13], f[14]).value_or(seenS);
     NoteEvent(book, std::move(e));
 }

@@ -22,6 +22,12 @@ std::string Subject(std::string_view eventName);
 // time ("14:05:09"); nothing when either cannot be read.
 std::optional<long long> UtcSeconds(std::string_view date, std::string_view time);
 
+// A log line from its comments field on (commas typed into a comment add columns);
+// empty when the line has no comments field. `fields` are the line's leading fields.
+std::string_view CommentsOnward(std::string_view line, const std::vector<std::string_view>& fields);
+// Whether comments carry the note Clear Last leaves on the operator's next event.
+bool ErasesPrevious(std::string_view comments);
+
 // Takes one line of a cruise log (the event record, comments may hold commas); a
 // header, a short line or an event of neither kind changes nothing but the operator's
 // latest number. `seenS` dates an event whose UTC date or time cannot be read.

@@ -72,9 +72,7 @@ LogFile ReadLog(std::string_view text, const std::string& name) {
         e.lat = lat.value_or(0);
         e.lon = lon.value_or(0);
         e.utcS = UtcSeconds(f[13], f[14]);
-        e.erases = f.size() > 15 &&
-                   line.substr(static_cast<size_t>(f[15].data() - line.data())).find("erase previous event") !=
-                       std::string_view::npos;
+        e.erases = ErasesPrevious(CommentsOnward(line, f));
         e.lineNo = lineNo;
         e.fields = fieldCount;
         if (file.cruise.empty()) file.cruise = std::string(f[0]);
