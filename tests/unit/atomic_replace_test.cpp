@@ -46,6 +46,10 @@ TEST(ReplaceLines, AReaderNeverSeesAHalfWrittenFile) {
 
 // A table past 3000 lines keeps its first 8 lines and its newest rows, whether it ends
 // as the program writes it or only with "</TABLE>".
+TEST(SplitLines, EveryLineEnd) {
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd\r\n"), (std::vector<std::string>{"a", "b", "c", "d"}));
+}
+
 TEST(AppendHtmlRow, ATablePast3000LinesKeepsItsHeadAndNewestRows) {
     fs::path root = fs::temp_directory_path() / ("varnel-html-" + std::to_string(::getpid()));
     fs::create_directories(root / "Q");
