@@ -160,7 +160,7 @@ void BM_SaveEvent_Network_Html3000(benchmark::State& s) {
     Bench b;
     std::string html =
         "<HTML>\r\n<HEAD>\r\n<TITLE>T</TITLE>\r\n</HEAD>\r\n<BODY>\r\n<H2>T</H2>\r\n<TABLE>\r\n<TR><TH>H\r\n";
-    std::string row = HtmlRow(b.w->frmActivity, b.host->Now());
+    std::string row = HtmlTableRow(EventOnScreen(b.w->frmActivity, b.host->Now()));
     for (int i = 0; i < 2990; ++i) html += row + "\r\n";
     html += "</TABLE>\r\n</BODY>\r\n</HTML>\r\n";
     Write(b.root / "Q/E/0701JDEvents.htm", html);
@@ -178,7 +178,7 @@ void BM_Raw_SaveEventFileOps(benchmark::State& s) {
     Bench b;
     auto& fs = b.host->Files();
     std::string html = "<HTML>\r\n";
-    std::string row = HtmlRow(b.w->frmActivity, b.host->Now());
+    std::string row = HtmlTableRow(EventOnScreen(b.w->frmActivity, b.host->Now()));
     for (int i = 0; i < 3000; ++i) html += row + "\r\n";
     Write(b.root / "Q/E/raw.htm", html);
     Write(b.root / "C/VarnelGPS/raw.htm", html);

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "config/configuration.h"
-#include "events/deployments.h"
 #include "grid/standard_stations.h"
+#include "record/deployments.h"
 
 namespace varnel {
 

@@ -1,10 +1,10 @@
 #include "events/deployment_watch.h"
 
 #include "config/configuration.h"
-#include "events/deployments.h"
 #include "events/event_files.h"
 #include "platform/datetime.h"
 #include "platform/strings.h"
+#include "record/deployments.h"
 
 namespace varnel {
 
@@ -144,16 +144,7 @@ void WatchDeployments(Workstation& w) {
 
 void NoteRecordedEvent(Workstation& w) {
     auto& f = w.frmActivity;
-    DeploymentEvent e;
-    e.number = Trim(f.Text1[5].text);
-    e.activity = f.Activity;
-    e.event = Trim(f.Combo1.text);
-    e.line = f.Combo3.text;
-    e.station = f.Combo4.text;
-    e.operatorInitials = Trim(f.Combo2.text);
-    e.comments = CommentsField(f.txtComments.text);
-    e.startS = UtcSeconds(f.Text1[1].text, f.Text1[2].text).value_or(NowS(w));
-    NoteEvent(f.deployments, std::move(e));
+    NoteLoggedEvent(f.deployments, EventOnScreen(f, DateTime{}), NowS(w));
     ShowDeployments(w);
 }
 

@@ -17,56 +17,29 @@ std::string CommentsField(const std::string& box) {
     return Trim(ReplaceAll(box, "Comments:", ""));
 }
 
-std::string EventRecord(const ActivityForm& f, const DateTime& clock, const std::string& lat, const std::string& lon) {
-    const std::string fields[] = {f.Text1[0].text,
-                                  f.Text1[5].text,
-                                  f.Combo3.text,
-                                  f.Combo4.text,
-                                  f.CalcLine,
-                                  f.CalcSta,
-                                  DateLoc(clock),
-                                  LongTime(clock),
-                                  lat,
-                                  lon,
-                                  f.Activity,
-                                  Trim(f.Combo1.text),
-                                  Trim(f.Combo2.text),
-                                  f.Text1[1].text,
-                                  f.Text1[2].text,
-                                  CommentsField(f.txtComments.text),
-                                  f.OrdOcc};
-    std::string out;
-    for (size_t i = 0; i < 17; ++i) out += (i ? "," : "") + fields[i];
-    return out;
-}
-
-std::string NavSuffix(const ActivityForm& f) {
-    std::string s;
-    for (size_t i = 1; i <= 111; ++i) s += "," + f.metItems[i];
-    for (size_t i = 112; i <= 200; ++i)
-        if (!Trim(f.metItems[i]).empty()) s += "," + f.metItems[i];
-    return s;
-}
-
-std::string HtmlRow(const ActivityForm& f, const DateTime& clock) {
-    const std::string v[] = {f.Text1[0].text,
-                             f.Text1[5].text,
-                             f.Combo3.text,
-                             f.Combo4.text,
-                             f.Text1[1].text,
-                             f.Text1[2].text,
-                             f.DecLat,
-                             f.DecLon,
-                             f.Activity,
-                             Trim(f.Combo1.text),
-                             Trim(f.Combo2.text),
-                             DateLoc(clock),
-                             LongTime(clock),
-                             CommentsField(f.txtComments.text),
-                             f.OrdOcc};
-    std::string row = "<TR ALIGN=RIGHT><TD>";
-    for (size_t i = 0; i < 15; ++i) row += (i ? "</TD><TD>" : "") + v[i];
-    return row + "</TD></TR>";
+LoggedEvent EventOnScreen(const ActivityForm& f, const DateTime& clock) {
+    LoggedEvent e;
+    e.cruise = f.Text1[0].text;
+    e.number = f.Text1[5].text;
+    e.stndLine = f.Combo3.text;
+    e.stndSta = f.Combo4.text;
+    e.calcLine = f.CalcLine;
+    e.calcSta = f.CalcSta;
+    e.dateLoc = DateLoc(clock);
+    e.timeLoc = LongTime(clock);
+    e.lat = f.Text1[3].text;
+    e.lon = f.Text1[4].text;
+    e.latPrecise = f.DecLat;
+    e.lonPrecise = f.DecLon;
+    e.activity = f.Activity;
+    e.event = Trim(f.Combo1.text);
+    e.operatorInitials = Trim(f.Combo2.text);
+    e.dateUtc = f.Text1[1].text;
+    e.timeUtc = f.Text1[2].text;
+    e.comments = CommentsField(f.txtComments.text);
+    e.ordOcc = f.OrdOcc;
+    e.navigation = NavigationColumns(f.metItems);
+    return e;
 }
 
 std::string CtdPrefix(const std::string& cruise) {
@@ -165,8 +138,9 @@ bool SavingAllowed(const ActivityForm& f) {
 }
 
 // Appends one line, writing the header first when the file is new; both go out in one write.
-void AppendWithHeader(FileSystem& fs, const std::string& path, const char* header, const std::string& line, bool sync) {
-    if (header && !fs.Exists(path))
+void AppendWithHeader(FileSystem& fs, const std::string& path, const std::string& header, const std::string& line,
+                      bool sync) {
+    if (!fs.Exists(path))
         fs.AppendLines(path, {header, line}, sync);
     else
         fs.AppendLines(path, {line}, sync);
@@ -177,23 +151,22 @@ void AppendWithHeader(FileSystem& fs, const std::string& path, const char* heade
 namespace {
 
 // The shared lines of the event on screen, as the shared files will hold them.
-PendingEvent SharedLines(Workstation& w, const DateTime& clock) {
+PendingEvent SharedLines(Workstation& w, const LoggedEvent& event) {
     auto& f = w.frmActivity;
     const std::string data = f.dataFolder;
     const std::string cruise = f.Text1[0].text;
-    const std::string shown = EventRecord(f, clock, f.Text1[3].text, f.Text1[4].text);
     PendingEvent e;
     e.localOperation = !f.NetworkMode || f.drawnLocally;
-    e.number = f.Text1[5].text;
+    e.number = event.number;
     e.localLog = f.homeFolder + cruise + "Events.csv";
-    e.localLine = EventRecord(f, clock, f.DecLat, f.DecLon) + NavSuffix(f);
+    e.localLine = LocalCruiseLogLine(event);
     e.sharedLog = data + cruise + "Events.csv";
-    e.sharedLine = shown + NavSuffix(f);
+    e.sharedLine = SharedCruiseLogLine(event);
     e.roleLog = data + cruise + f.EventRole + ".csv";
-    e.roleLine = shown;
+    e.roleLine = RoleLogLine(event);
     if (f.menu.mnuhtml.checked) {
         e.html = data + cruise + "Events.htm";
-        e.htmlRow = HtmlRow(f, clock);
+        e.htmlRow = HtmlTableRow(event);
         e.project = w.cfg[1];
         e.cruise = cruise;
     }
@@ -208,16 +181,14 @@ void SaveEventLocal(Workstation& w) {
     if (!SavingAllowed(f)) return;
     const std::string home = f.homeFolder;
     const std::string cruise = f.Text1[0].text;
-    DateTime clock = w.host.Now();
-    std::string full = EventRecord(f, clock, f.DecLat, f.DecLon);
-    std::string shown = EventRecord(f, clock, f.Text1[3].text, f.Text1[4].text);
+    const LoggedEvent event = EventOnScreen(f, w.host.Now());
     // The event goes into the journal first, so that its shared lines are sent later
     // if the shared writes do not all complete (events entered by hand with Auto-Fill
     // off stay on this station, as they always have).
     if (!f.NetworkMode || f.menu.mnuAuto.checked) {
         const std::string journal = PendingJournalPath(f);
         try {
-            AddPendingEvent(w.files(), journal, SharedLines(w, clock));
+            AddPendingEvent(w.files(), journal, SharedLines(w, event));
             f.eventJournaled = true;
             if (!f.NetworkMode || f.drawnLocally) ShowWaitingEvents(w, ReadPendingEvents(w.files(), journal).size());
         } catch (const FileError& e) {
@@ -238,13 +209,12 @@ void SaveEventLocal(Workstation& w) {
     };
     if (f.menu.mnuhtml.checked) {
         std::string path = home + cruise + "Events.htm";
-        attempt(path, [&] { AppendHtmlRow(w.files(), path, HtmlRow(f, clock), w.cfg[1], cruise); });
+        attempt(path, [&] { AppendHtmlRow(w.files(), path, HtmlTableRow(event), w.cfg[1], cruise); });
     }
-    std::string suffix = NavSuffix(f);
     std::string log = home + cruise + "Events.csv";
-    attempt(log, [&] { AppendWithHeader(w.files(), log, kLocalHeader, full + suffix, true); });
+    attempt(log, [&] { AppendWithHeader(w.files(), log, LocalHeader(), LocalCruiseLogLine(event), true); });
     std::string role = home + cruise + f.EventRole + ".csv";
-    attempt(role, [&] { AppendWithHeader(w.files(), role, kRoleHeader, shown, false); });
+    attempt(role, [&] { AppendWithHeader(w.files(), role, RoleHeader(), RoleLogLine(event), false); });
 }
 
 void SaveEventNetwork(Workstation& w) {
@@ -254,7 +224,7 @@ void SaveEventNetwork(Workstation& w) {
     const std::string journal = PendingJournalPath(f);
     const std::string data = f.dataFolder;
     const std::string cruise = f.Text1[0].text;
-    PendingEvent e = SharedLines(w, w.host.Now());
+    PendingEvent e = SharedLines(w, EventOnScreen(f, w.host.Now()));
     if (f.eventJournaled) {
         try {
             auto entries = ReadPendingEvents(fs, journal);
@@ -269,7 +239,7 @@ void SaveEventNetwork(Workstation& w) {
         if (!e.html.empty()) AppendHtmlRow(fs, e.html, e.htmlRow, e.project, e.cruise);
         fs.AppendLines(e.sharedLog, {e.sharedLine});
         if (!f.EditingRow) fs.ReplaceLines(data + cruise + "LastEvent.csv", {e.sharedLine});
-        AppendWithHeader(fs, e.roleLog, kRoleHeader, e.roleLine, false);
+        AppendWithHeader(fs, e.roleLog, RoleHeader(), e.roleLine, false);
         if (f.eventJournaled) DropPendingEvents(fs, journal, 1);
         f.eventJournaled = false;
         for (size_t i = 1; i <= 200; ++i) f.metItems[i].clear();
@@ -345,24 +315,6 @@ void SaveGridToIns(Workstation& w) {
     } catch (const FileError&) {
         // stops silently at the first error
     }
-}
-
-std::string ExtractLine(const std::string& logLine, long lineNumber) {
-    std::vector<std::string> fields;
-    std::string cur;
-    for (char c : logLine) {
-        if (c == '$') break;
-        if (c == ',') {
-            fields.push_back(cur);
-            cur.clear();
-            if (fields.size() == 16) break;
-        } else {
-            cur += c;
-        }
-    }
-    std::string out = (fields.empty() ? std::string() : fields[0]) + "," + std::to_string(lineNumber) + ",";
-    for (size_t i = 2; i < fields.size(); ++i) out += fields[i] + ",";
-    return out;
 }
 
 }  // namespace varnel

@@ -6,24 +6,16 @@
 #include <vector>
 
 #include "forms/workstation.h"
+#include "record/log_line.h"
 
 namespace varnel {
-
-inline constexpr const char* kLocalHeader =
-    "Cruise,Event#,StndLine,StndSta,CalcLine,CalcSta,DateLoc,TimeLoc,DecLat,DecLon,Activity,Event,Operator,"
-    "DateUTC,TimeUTC,Comments,Ord_Occ";
-inline constexpr const char* kRoleHeader =
-    "Cruise,Event#,StndLine,StndSta,CalcLine,CalcSta,DatePST,TimePST,DecLat,DecLon,Activity,Event,Operator,"
-    "DateUTC,TimeUTC,Comments,Ord_Occ";
 
 // The Comments field: the box without any "Comments:", trimmed; empty when the box
 // does not hold "Comments:".
 std::string CommentsField(const std::string& box);
-// The 17-field record of the event on screen with the given position texts.
-std::string EventRecord(const ActivityForm& f, const DateTime& clock, const std::string& lat, const std::string& lon);
-// "," + items 1 to 111, then "," + each non-blank item of 112 to 200.
-std::string NavSuffix(const ActivityForm& f);
-std::string HtmlRow(const ActivityForm& f, const DateTime& clock);
+// The event on screen as it is logged: the boxes, the navigation of the last tick and
+// the station's clock at the save.
+LoggedEvent EventOnScreen(const ActivityForm& f, const DateTime& clock);
 std::string CtdPrefix(const std::string& cruise);
 
 // Writes the three local files. A file that cannot be written is reported to the
@@ -41,7 +33,5 @@ std::string OrderOccPath(const ActivityForm& f);
 void ReadOrderOcc(Workstation& w, std::string& result);
 void NextOrderOcc(Workstation& w, std::string& result);
 void SaveGridToIns(Workstation& w);
-// One line of the events-only extract from one shared-log line.
-std::string ExtractLine(const std::string& logLine, long lineNumber);
 
 }  // namespace varnel

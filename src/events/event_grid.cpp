@@ -7,7 +7,6 @@
 #include "lists/selection.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
-#include "text/split_fields.h"
 
 namespace varnel {
 
@@ -17,21 +16,22 @@ std::string SharedLog(const ActivityForm& f) {
     return f.dataFolder + f.Text1[0].text + "Events.csv";
 }
 
-// Row from a log line; throws std::out_of_range past the grid's last row.
-void FillRow(Grid& g, int row, const std::vector<std::string>& x, bool shortPosition, bool withComments) {
-    const int fieldOf[] = {1, 2, 3, 6, 7, 11, 8, 9, 12, 15};
-    for (int c = 0; c < 10; ++c) g.Cell(row, c) = x[static_cast<size_t>(fieldOf[c])];
-    if (shortPosition) {
-        g.Cell(row, 6) = Left(x[8], 6);
-        g.Cell(row, 7) = Left(x[9], 7);
-    }
-    if (!withComments) g.Cell(row, 9).clear();
+// The grid's comment column shows the comments up to the first comma typed into them.
+std::string GridComment(const LoggedEvent& e) {
+    return e.comments.substr(0, e.comments.find(','));
 }
 
-std::vector<std::string> Split20(const std::string& line) {
-    std::vector<std::string> x(20);
-    SplitFields(line, x, 20);
-    return x;
+// Row from a logged event: local date and time, as the preload shows them; throws
+// std::out_of_range past the grid's last row.
+void FillRow(Grid& g, int row, const LoggedEvent& e, bool shortPosition, bool withComments) {
+    const std::string* v[] = {&e.number, &e.stndLine, &e.stndSta, &e.dateLoc,         &e.timeLoc,
+                              &e.event,  &e.lat,      &e.lon,     &e.operatorInitials};
+    for (int c = 0; c < 9; ++c) g.Cell(row, c) = *v[c];
+    g.Cell(row, 9) = withComments ? GridComment(e) : "";
+    if (shortPosition) {
+        g.Cell(row, 6) = Left(e.lat, 6);
+        g.Cell(row, 7) = Left(e.lon, 7);
+    }
 }
 
 }  // namespace
@@ -46,8 +46,8 @@ void PreloadEvents(Workstation& w) {
         auto lines = w.files().ReadLines(path);
         for (const auto& l : lines)
             if (l.size() >= 11) f.LastEventLine = l;
-        auto last = Split20(f.LastEventLine);
-        float lastLine = static_cast<float>(Val(last[2])), lastSta = static_cast<float>(Val(last[3]));
+        const LoggedEvent last = ParseLogLine(f.LastEventLine);
+        float lastLine = static_cast<float>(Val(last.stndLine)), lastSta = static_cast<float>(Val(last.stndSta));
         const std::string& mode = f.PreloadMode;
         if (mode == "LASTEVENT") {
             FillRow(g, 1, last, false, true);
@@ -58,16 +58,16 @@ void PreloadEvents(Workstation& w) {
             float sta = current ? static_cast<float>(Val(f.Combo4.text)) : lastSta;
             int row = 1;
             for (const auto& l : lines) {
-                auto x = Split20(l);
-                if (static_cast<float>(Val(x[2])) == line && static_cast<float>(Val(x[3])) == sta) {
-                    FillRow(g, row, x, current, false);
+                const LoggedEvent e = ParseLogLine(l);
+                if (static_cast<float>(Val(e.stndLine)) == line && static_cast<float>(Val(e.stndSta)) == sta) {
+                    FillRow(g, row, e, current, false);
                     f.gridRow = ++row;
                 }
             }
         } else if (mode == "ALLEVENTS") {
             int row = 1;
             for (size_t i = 1; i < lines.size(); ++i) {
-                FillRow(g, row, Split20(lines[i]), false, false);
+                FillRow(g, row, ParseLogLine(lines[i]), false, false);
                 f.gridRow = ++row;
             }
         }
@@ -152,17 +152,19 @@ void MakeRoomInGrid(ActivityForm& f) {
 
 void PutLastEventInGrid(Workstation& w, const std::string& line) {
     auto& f = w.frmActivity;
-    std::vector<std::string> x(51);
-    SplitFields(line, x, 51);
+    const LoggedEvent e = ParseLogLine(line);
     auto& g = f.EventLog;
     if (f.gridRow == 0) f.gridRow = 1;  // as Record Event does: row 0 is the header
     MakeRoomInGrid(f);
     int r = f.gridRow;
-    const int fieldOf[] = {1, 2, 3, 13, 14, 11, 8, 9, 12, 15};
-    for (int c = 0; c < 10; ++c) g.Cell(r, c) = x[static_cast<size_t>(fieldOf[c])];
+    // Another station's event shows its UTC date and time.
+    const std::string* v[] = {&e.number, &e.stndLine, &e.stndSta, &e.dateUtc,         &e.timeUtc,
+                              &e.event,  &e.lat,      &e.lon,     &e.operatorInitials};
+    for (int c = 0; c < 9; ++c) g.Cell(r, c) = *v[c];
+    g.Cell(r, 9) = GridComment(e);
     f.gridRow = r + 1;
     g.row = f.gridRow;
-    f.NextEventNumber = ToInt16(Val(x[1]) + 1);
+    f.NextEventNumber = ToInt16(Val(e.number) + 1);
     f.Text1[5].text = IntText(f.NextEventNumber);
 }
 

@@ -11,57 +11,6 @@ namespace {
 
 const size_t kTailBytes = 1 << 20;  // a few thousand lines: far more than can wait
 
-std::string Escape(const std::string& s) {
-    std::string out;
-    for (char c : s) {
-        if (c == '\\')
-            out += "\\\\";
-        else if (c == '\t')
-            out += "\\t";
-        else if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::vector<std::string> Unescape(const std::string& line) {
-    std::vector<std::string> fields(1);
-    for (size_t i = 0; i < line.size(); ++i) {
-        char c = line[i];
-        if (c == '\t') {
-            fields.emplace_back();
-        } else if (c == '\\' && i + 1 < line.size()) {
-            char n = line[++i];
-            fields.back() += n == 't' ? '\t' : n == 'r' ? '\r' : n == 'n' ? '\n' : n;
-        } else {
-            fields.back() += c;
-        }
-    }
-    return fields;
-}
-
-std::string EntryLine(const PendingEvent& e) {
-    const std::string fields[] = {e.localOperation ? "local" : "network",
-                                  e.number,
-                                  e.localLog,
-                                  e.localLine,
-                                  e.sharedLog,
-                                  e.sharedLine,
-                                  e.roleLog,
-                                  e.roleLine,
-                                  e.html,
-                                  e.htmlRow,
-                                  e.project,
-                                  e.cruise};
-    std::string out;
-    for (size_t i = 0; i < std::size(fields); ++i) out += (i ? "\t" : "") + Escape(fields[i]);
-    return out;
-}
-
 // True when one of the last lines of the file is exactly `line`.
 bool Holds(FileSystem& fs, const std::string& path, const std::string& line) {
     if (!fs.Exists(path)) return false;
@@ -80,16 +29,13 @@ std::string PendingJournalPath(const ActivityForm& f) {
 std::vector<PendingEvent> ReadPendingEvents(FileSystem& fs, const std::string& journal) {
     std::vector<PendingEvent> out;
     if (!fs.Exists(journal)) return out;
-    for (auto& line : fs.ReadLines(journal)) {
-        auto v = Unescape(line);
-        if (v.size() < 12) continue;  // a line cut short by a crash while it was added
-        out.push_back({v[0] == "local", v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]});
-    }
+    for (auto& line : fs.ReadLines(journal))
+        if (auto e = ParseJournalEntry(line)) out.push_back(std::move(*e));
     return out;
 }
 
 void AddPendingEvent(FileSystem& fs, const std::string& journal, const PendingEvent& e) {
-    fs.AppendLines(journal, {EntryLine(e)}, true);
+    fs.AppendLines(journal, {JournalEntryLine(e)}, true);
 }
 
 void SendPendingEvent(FileSystem& fs, const PendingEvent& e) {
@@ -101,7 +47,7 @@ void SendPendingEvent(FileSystem& fs, const PendingEvent& e) {
     }
     if (!Holds(fs, e.sharedLog, e.sharedLine)) fs.AppendLines(e.sharedLog, {e.sharedLine});
     if (!fs.Exists(e.roleLog))
-        fs.AppendLines(e.roleLog, {kRoleHeader, e.roleLine});
+        fs.AppendLines(e.roleLog, {RoleHeader(), e.roleLine});
     else if (!Holds(fs, e.roleLog, e.roleLine))
         fs.AppendLines(e.roleLog, {e.roleLine});
 }
@@ -155,10 +101,8 @@ bool SendWaitingEvents(Workstation& w, bool keepNewest) {
         try {
             for (auto& line : fs.Exists(waiting.front().sharedLog) ? fs.ReadLines(waiting.front().sharedLog)
                                                                    : std::vector<std::string>{}) {
-                auto a = line.find(',');
-                if (a == std::string::npos) continue;
-                auto b = line.find(',', a + 1);
-                used.insert(line.substr(a + 1, b == std::string::npos ? b : b - a - 1));
+                LoggedEvent logged = ParseLogLine(line);
+                if (logged.columnsRead > 1) used.insert(logged.number);
             }
         } catch (const std::exception&) {
             return false;  // the shared folder is not back yet

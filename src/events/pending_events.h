@@ -10,17 +10,9 @@
 #include <vector>
 
 #include "forms/workstation.h"
+#include "record/journal_entry.h"
 
 namespace varnel {
-
-struct PendingEvent {
-    bool localOperation = false;  // recorded with network mode off
-    std::string number;           // the event number as logged
-    std::string localLog, localLine;
-    std::string sharedLog, sharedLine;
-    std::string roleLog, roleLine;
-    std::string html, htmlRow, project, cruise;  // html empty: no table is kept
-};
 
 std::string PendingJournalPath(const ActivityForm& f);
 std::vector<PendingEvent> ReadPendingEvents(FileSystem& fs, const std::string& journal);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "forms/deployment_book.h"
 #include "platform/controls.h"
+#include "record/deployment_book.h"
 
 namespace varnel {
 

@@ -1,5 +1,7 @@
 #include "platform/numbers.h"
 
+#include <charconv>
+
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -25,6 +27,12 @@ double Val(std::string_view text) {
     }
     if (!digits) return 0.0;
     return std::strtod(number.c_str(), nullptr);
+}
+
+int WholeDigits(std::string_view s) {
+    int v = -1;
+    auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    return r.ec == std::errc() && r.ptr == s.data() + s.size() ? v : -1;
 }
 
 double RoundHalfEven(double value) {

@@ -19,6 +19,10 @@ struct OverflowError : std::runtime_error {
 // 0 when there is no number.
 double Val(std::string_view text);
 
+// The whole text as a whole number ("07" -> 7), for date and time parts and settings
+// that must be nothing else; -1 when it is not one.
+int WholeDigits(std::string_view text);
+
 // Round to the nearest whole number, halves to even (26.5 -> 26, 27.5 -> 28).
 double RoundHalfEven(double value);
 

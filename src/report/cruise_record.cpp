@@ -1,33 +1,17 @@
 #include "report/cruise_record.h"
 
 #include <algorithm>
-#include <charconv>
 #include <set>
 
-#include "events/deployments.h"
 #include "platform/strings.h"
-#include "text/split_fields.h"
+#include "record/log_line.h"
 
 namespace varnel {
 
 namespace {
 
-// Fields of a line written by the logger: the 17 of the event, then (cruise logs) the
-// 111 navigation columns and any further non-blank ones.
-constexpr size_t kEventFields = 17, kNavigationFields = 111;
-
-std::optional<double> Number(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    double v = 0;
-    auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (r.ec != std::errc() || r.ptr != s.data() + s.size() || s.empty()) return std::nullopt;
-    return v;
-}
-
 long long NumberOf(const LogEvent& e) {
-    auto n = Number(e.number);
-    return n ? static_cast<long long>(*n) : -1;
+    return e.numberValue.value_or(-1);
 }
 
 std::string Where(const LogEvent& e) {
@@ -48,40 +32,40 @@ LogFile ReadLog(std::string_view text, const std::string& name) {
         start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         ++lineNo;
         if (line.find_first_not_of(' ') == std::string_view::npos) continue;
-        // The first 15 fields are read; the rest are only counted.
-        const auto f = LeadingFields(line, 16);
-        const size_t fieldCount =
-            f.size() < 16 ? f.size() : 16 + static_cast<size_t>(std::count(f[15].begin(), line.end(), ','));
-        if (f.size() > 1 && f[1] == "Event#") continue;
-        if (f.size() < 15) {
+        const LoggedEvent logged = ParseLogLine(line);
+        const size_t fieldCount = logged.columnsRead;
+        if (logged.number == "Event#") continue;
+        if (!HoldsEvent(logged)) {
             file.unread.push_back(name + " line " + std::to_string(lineNo) + ": " + std::to_string(fieldCount) +
                                   (fieldCount == 1 ? " field" : " fields") + ", not an event");
             continue;
         }
         LogEvent e;
-        e.number = Trim(std::string(f[1]));
-        e.line = Trim(std::string(f[2]));
-        e.station = Trim(std::string(f[3]));
-        e.activity = std::string(f[10]);
-        e.event = std::string(f[11]);
-        e.initials = std::string(f[12]);
-        e.date = std::string(f[13]);
-        e.time = std::string(f[14]);
-        auto lat = Number(f[8]), lon = Number(f[9]);
+        e.number = Trim(logged.number);
+        e.numberValue = logged.Number();
+        e.line = Trim(logged.stndLine);
+        e.station = Trim(logged.stndSta);
+        e.activity = logged.activity;
+        e.event = logged.event;
+        e.initials = logged.operatorInitials;
+        e.date = logged.dateUtc;
+        e.time = logged.timeUtc;
+        auto lat = logged.Latitude(), lon = logged.Longitude();
         e.positionRead = lat && lon;
         e.lat = lat.value_or(0);
         e.lon = lon.value_or(0);
-        e.utcS = UtcSeconds(f[13], f[14]);
-        e.erases = ErasesPrevious(CommentsOnward(line, f));
+        e.utcS = logged.UtcSeconds();
+        e.erases = logged.ErasesPrevious();
         e.lineNo = lineNo;
         e.fields = fieldCount;
-        if (file.cruise.empty()) file.cruise = std::string(f[0]);
-        if (e.fields >= kEventFields + kNavigationFields) ++long_;
+        if (file.cruise.empty()) file.cruise = logged.cruise;
+        if (e.fields >= EventColumnCount() + kNavigationColumns) ++long_;
         file.events.push_back(std::move(e));
     }
     // A cruise log's lines carry the navigation columns, a role log's do not; a line
     // with fewer fields than its file's kind was cut short.
-    const size_t expected = long_ * 2 > file.events.size() ? kEventFields + kNavigationFields : kEventFields;
+    const size_t expected =
+        long_ * 2 > file.events.size() ? EventColumnCount() + kNavigationColumns : EventColumnCount();
     for (const auto& e : file.events)
         if (e.fields < expected)
             file.shortLines.push_back(Where(e) + ": " + std::to_string(e.fields) + " fields, at least " +

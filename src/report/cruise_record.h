@@ -1,6 +1,5 @@
-// A cruise log read back after the cruise, as the logger writes it (8-bit text, CR LF,
-// commas typed into comments), and what can be said of it: station occupations,
-// counts, and the record's health.
+// A cruise log read back after the cruise through the logger's own codec, and what
+// can be said of it: station occupations, counts, and the record's health.
 #pragma once
 #include <map>
 #include <optional>
@@ -12,6 +11,7 @@ namespace varnel {
 
 struct LogEvent {
     std::string number, line, station, activity, event, initials, date, time;
+    std::optional<long long> numberValue;  // nothing when the number is not one
     double lat = 0, lon = 0;
     bool positionRead = false;
     bool erases = false;            // its comments say "erase previous event" (a Clear Last went before)

@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <set>
 
-#include "events/deployments.h"
 #include "grid/grid_conversion.h"
 #include "grid/standard_stations.h"
 #include "platform/datetime.h"
 #include "platform/numbers.h"
+#include "record/deployments.h"
 
 namespace varnel {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "events/deployments.h"
 #include "events/event_files.h"
 #include "events/recording.h"
+#include "record/deployments.h"
 
 using namespace varnel;
 

@@ -1,12 +1,13 @@
-#include "events/deployments.h"
+#include "record/deployments.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 
 #include "platform/datetime.h"
+#include "platform/numbers.h"
 #include "platform/strings.h"
-#include "text/split_fields.h"
+#include "record/log_line.h"
 
 namespace varnel {
 
@@ -48,12 +49,6 @@ bool HasPhrase(const std::vector<std::string>& words, std::initializer_list<std:
     return false;
 }
 
-int Number(std::string_view s) {
-    int v = -1;
-    auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    return r.ec == std::errc() && r.ptr == s.data() + s.size() ? v : -1;
-}
-
 }  // namespace
 
 Phase PhaseOf(std::string_view eventName) {
@@ -72,37 +67,6 @@ std::string Subject(std::string_view eventName) {
     for (const auto& w : Words(eventName))
         if (!IsOpenWord(w) && !IsCloseWord(w) && !IsPhraseWord(w)) subject += (subject.empty() ? "" : " ") + w;
     return subject;
-}
-
-std::optional<long long> UtcSeconds(std::string_view date, std::string_view time) {
-    static const char* months[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-    DateTime t;
-    if (date.size() == 11 && date[2] == '-' && date[6] == '-') {  // 05-Jul-2007
-        t.day = Number(date.substr(0, 2));
-        t.year = Number(date.substr(7));
-        t.month = 0;
-        const std::string month = UCase(date.substr(3, 3));
-        for (int m = 0; m < 12; ++m)
-            if (month == months[m]) t.month = m + 1;
-    } else if (date.size() == 10 && date[4] == '-' && date[7] == '-') {  // 2007-07-05
-        t.year = Number(date.substr(0, 4));
-        t.month = Number(date.substr(5, 2));
-        t.day = Number(date.substr(8));
-    } else if (date.size() == 10 && date[2] == '/' && date[5] == '/') {  // 07/05/2007
-        t.month = Number(date.substr(0, 2));
-        t.day = Number(date.substr(3, 2));
-        t.year = Number(date.substr(6));
-    } else {
-        return std::nullopt;
-    }
-    if (time.size() != 8 || time[2] != ':' || time[5] != ':') return std::nullopt;
-    t.hour = Number(time.substr(0, 2));
-    t.minute = Number(time.substr(3, 2));
-    t.second = Number(time.substr(6));
-    if (t.year < 1970 || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour < 0 || t.hour > 23 ||
-        t.minute < 0 || t.minute > 59 || t.second < 0 || t.second > 60)
-        return std::nullopt;
-    return EpochSeconds(t);
 }
 
 void ForgetEvent(DeploymentBook& book, const std::string& number) {
@@ -134,27 +98,22 @@ void NoteEvent(DeploymentBook& book, DeploymentEvent e) {
     }
 }
 
-std::string_view CommentsOnward(std::string_view line, const std::vector<std::string_view>& fields) {
-    return fields.size() > 15 ? line.substr(static_cast<size_t>(fields[15].data() - line.data())) : std::string_view();
-}
-
-bool ErasesPrevious(std::string_view comments) {
-    return comments.find("erase previous event") != std::string_view::npos;
+void NoteLoggedEvent(DeploymentBook& book, const LoggedEvent& logged, long long seenS) {
+    DeploymentEvent e;
+    e.number = Trim(logged.number);
+    e.line = logged.stndLine;
+    e.station = logged.stndSta;
+    e.activity = logged.activity;
+    e.event = logged.event;
+    e.operatorInitials = logged.operatorInitials;
+    e.comments = logged.comments;
+    e.startS = logged.UtcSeconds().value_or(seenS);
+    NoteEvent(book, std::move(e));
 }
 
 void NoteLogLine(DeploymentBook& book, std::string_view line, long long seenS) {
-    const auto f = LeadingFields(line, 16);
-    if (f.size() < 15 || f[1] == "Event#") return;
-    DeploymentEvent e;
-    e.number = Trim(std::string(f[1]));
-    e.line = std::string(f[2]);
-    e.station = std::string(f[3]);
-    e.activity = std::string(f[10]);
-    e.event = std::string(f[11]);
-    e.operatorInitials = std::string(f[12]);
-    e.comments = std::string(CommentsOnward(line, f));
-    e.startS = UtcSeconds(f[13], f[14]).value_or(seenS);
-    NoteEvent(book, std::move(e));
+    const LoggedEvent logged = ParseLogLine(line);
+    if (HoldsEvent(logged)) NoteLoggedEvent(book, logged, seenS);
 }
 
 std::vector<OpenOperation> OpenOperations(const DeploymentBook& book, long long nowS) {
@@ -206,7 +165,7 @@ std::map<std::string, long long> ParseDurations(const std::vector<std::string>& 
         std::string line = Trim(lines[i]);
         if (line.empty() || line[0] == '#') continue;
         auto comma = line.rfind(',');
-        long long m = comma == std::string::npos ? -1 : Number(Trim(line.substr(comma + 1)));
+        long long m = comma == std::string::npos ? -1 : WholeDigits(Trim(line.substr(comma + 1)));
         std::string name = comma == std::string::npos ? "" : Trim(line.substr(0, comma));
         if (m < 0 || name.empty()) {
             if (note.empty()) note = "line " + std::to_string(i + 1) + " \"" + line + "\" is not activity,minutes";

@@ -6,7 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/deployment_book.h"
+#include "record/deployment_book.h"
+#include "record/logged_event.h"
 
 namespace varnel {
 
@@ -18,20 +19,12 @@ Phase PhaseOf(std::string_view eventName);
 // The event name without its opening or closing words ("BONGO 2 DEPLOYED" -> "BONGO 2").
 std::string Subject(std::string_view eventName);
 
-// UTC seconds of a log's UTC date ("05-Jul-2007", "2007-07-05" or "07/05/2007") and
-// time ("14:05:09"); nothing when either cannot be read.
-std::optional<long long> UtcSeconds(std::string_view date, std::string_view time);
-
-// A log line from its comments field on (commas typed into a comment add columns);
-// empty when the line has no comments field. `fields` are the line's leading fields.
-std::string_view CommentsOnward(std::string_view line, const std::vector<std::string_view>& fields);
-// Whether comments carry the note Clear Last leaves on the operator's next event.
-bool ErasesPrevious(std::string_view comments);
-
-// Takes one line of a cruise log (the event record, comments may hold commas); a
-// header, a short line or an event of neither kind changes nothing but the operator's
-// latest number. `seenS` dates an event whose UTC date or time cannot be read.
+// Takes one line of a cruise log; a header, a short line or an event of neither kind
+// changes nothing but the operator's latest number. `seenS` dates an event whose UTC
+// date or time cannot be read.
 void NoteLogLine(DeploymentBook& book, std::string_view line, long long seenS);
+// The same for an event already read or made on this station.
+void NoteLoggedEvent(DeploymentBook& book, const LoggedEvent& e, long long seenS);
 // Takes one event: a number already known is replaced (a corrected event); an event
 // whose comments say "erase previous event" first drops the operator's latest one.
 void NoteEvent(DeploymentBook& book, DeploymentEvent e);
