@@ -22,8 +22,6 @@ std::function<void(const std::string&)> ShowLockWait(ActivityForm& f, const std:
 bool IsJulian(const ActivityForm& f);
 // The Julian number text for the present moment.
 std::string JulianText(Workstation& w);
-// A number as the program shows it: trimmed, up to 15 significant digits.
-std::string NumText(double v);
 
 // Raises the box to NextEventNumber when it shows less and no hand-entered number
 // holds it; true when it was raised.

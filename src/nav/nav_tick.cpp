@@ -20,6 +20,7 @@
 #include "platform/numbers.h"
 #include "platform/strings.h"
 #include "text/nav_date.h"
+#include "text/number_text.h"
 #include "text/split_fields.h"
 
 namespace varnel {
