@@ -44,8 +44,8 @@ enum class DrawResult { Drawn, DrawnLocally, Cancelled };
 // full: nothing must be saved then.
 DrawResult DrawEventNumber(Workstation& w);
 void AdvanceAfterSave(Workstation& w);
-// Clear Last, steps 1 to 3: the box goes back two, the file holds it, the counter
-// is the box + 1, RollbackPending is set.
+// Clear Last's roll-back of the number: the box goes back two, the file holds it, the
+// counter is the box + 1, RollbackPending is set.
 void RollBackEventNumber(Workstation& w);
 
 }  // namespace varnel
