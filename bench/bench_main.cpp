@@ -20,9 +20,9 @@
 #include "lists/selection.h"
 #include "nav/comm_check.h"
 #include "nav/gps_file.h"
-#include "nav/nav_tick.h"
 #include "platform/headless/headless_host.h"
 #include "report/report_html.h"
+#include "station/station_tick.h"
 #include "text/split_fields.h"
 
 namespace fs = std::filesystem;

@@ -19,8 +19,8 @@
 #include "app/startup.h"
 #include "events/recording.h"
 #include "lists/selection.h"
-#include "nav/nav_tick.h"
 #include "platform/headless/headless_host.h"
+#include "station/station_tick.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "lists/role_lists.h"
 #include "lists/selection.h"
 #include "nav/comm_check.h"
-#include "nav/nav_tick.h"
+#include "station/station_tick.h"
 
 namespace varnel {
 

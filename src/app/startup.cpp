@@ -129,9 +129,10 @@ void ShowFirstEntries(ActivityForm& f) {
     for (ComboBox* b : {&f.Combo1, &f.Combo2, &f.Combo3, &f.Combo4}) b->text = b->items.empty() ? "" : b->items.front();
 }
 
-// Steps 15 to 21: the editor window, the role list, the comment options, initials,
-// line and station boxes, the grid preload. Errors after the list file is opened
-// are handler A's: message, a pause of one second, then all of it again.
+// The lists of start-up: the editor window, the role list, the comment options,
+// initials, line and station boxes, the grid preload. Any error from the reading of
+// the role list on says "Event File is not available...retrying", pauses one second and
+// loads all of it again, up to kListRetryRounds rounds.
 void LoadLists(Workstation& w) {
     auto& f = w.frmActivity;
     for (int round = 1;; ++round) {

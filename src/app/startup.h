@@ -10,7 +10,7 @@ void Activity_Form_Load(Workstation& w);
 // Closes the GPS serial window and the main window and runs start-up again, with
 // CfgLines kept (the configuration editor's restart).
 void RestartProgram(Workstation& w);
-// Handler A gives up after this many rounds and goes on without the list.
+// Start-up's list loading gives up after this many rounds and goes on without the list.
 inline constexpr int kListRetryRounds = 5;
 
 }  // namespace varnel

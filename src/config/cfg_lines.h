@@ -1,5 +1,5 @@
 // CfgLines: the 20 configuration values, slots 1 to 20, all empty at program start.
-// A plain value type, so the text routines can read line 20 without the reader.
+// A plain value type, so the state of the windows holds it without the reader.
 #pragma once
 #include <array>
 #include <string>

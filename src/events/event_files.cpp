@@ -9,6 +9,7 @@
 #include "platform/numbers.h"
 #include "platform/shared_file_lock.h"
 #include "platform/strings.h"
+#include "text/number_text.h"
 
 namespace varnel {
 

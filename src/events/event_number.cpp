@@ -1,13 +1,13 @@
 #include "events/event_number.h"
 
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
 
 #include "platform/numbers.h"
 #include "platform/shared_file_lock.h"
 #include "platform/strings.h"
 #include "text/julian.h"
+#include "text/number_text.h"
 
 namespace varnel {
 
@@ -39,13 +39,7 @@ bool IsJulian(const ActivityForm& f) {
 }
 
 std::string JulianText(Workstation& w) {
-    return MakeJulianNumber(w.host, w.cfg).Text();
-}
-
-std::string NumText(double v) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.15g", v);
-    return b;
+    return MakeJulianNumber(w.host, w.cfg[20]).Text();
 }
 
 bool RaiseEventNumberBox(ActivityForm& f) {

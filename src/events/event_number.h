@@ -22,8 +22,6 @@ std::function<void(const std::string&)> ShowLockWait(ActivityForm& f, const std:
 bool IsJulian(const ActivityForm& f);
 // The Julian number text for the present moment.
 std::string JulianText(Workstation& w);
-// A number as the program shows it: trimmed, up to 15 significant digits.
-std::string NumText(double v);
 
 // Raises the box to NextEventNumber when it shows less and no hand-entered number
 // holds it; true when it was raised.
@@ -46,8 +44,8 @@ enum class DrawResult { Drawn, DrawnLocally, Cancelled };
 // full: nothing must be saved then.
 DrawResult DrawEventNumber(Workstation& w);
 void AdvanceAfterSave(Workstation& w);
-// Clear Last, steps 1 to 3: the box goes back two, the file holds it, the counter
-// is the box + 1, RollbackPending is set.
+// Clear Last's roll-back of the number: the box goes back two, the file holds it, the
+// counter is the box + 1, RollbackPending is set.
 void RollBackEventNumber(Workstation& w);
 
 }  // namespace varnel

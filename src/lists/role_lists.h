@@ -9,8 +9,9 @@ namespace varnel {
 
 enum class ListOccasion { StartUp, RoleMenu, ModeSwitch, AfterEditing };
 
-// Loads EventListPath on an occasion (steps 2 to 7 of a list load). The caller has
-// tested that the file exists. Throws FileError on a read error (the caller retries).
+// Loads EventListPath on an occasion: the combo box, the event panel's options and
+// (unless after editing) the editor grid. The caller has tested that the file
+// exists. Throws FileError on a read error (the caller retries).
 void LoadEventList(Workstation& w, ListOccasion occasion);
 // The panel height, grid width and Text2 position that follow from LastEventIndex.
 void LayOutEventPanel(ActivityForm& f);

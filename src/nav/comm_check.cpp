@@ -1,11 +1,11 @@
 #include "nav/comm_check.h"
 
 #include "config/configuration.h"
-#include "events/event_number.h"
 #include "nav/gps_file.h"
 #include "nav/receiver_status.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
+#include "text/number_text.h"
 
 namespace varnel {
 

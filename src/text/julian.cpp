@@ -6,13 +6,13 @@
 
 namespace varnel {
 
-JulianNumber MakeJulianNumber(Host& host, const CfgLines& cfg) {
+JulianNumber MakeJulianNumber(Host& host, std::string_view timeForm) {
     JulianNumber j;
     DateTime now = host.Now();
     j.date = now;
     j.day = std::to_string(DayOfYear(now));
     if (j.day.size() < 3) PadText(j.day, 3, "L", "0");
-    std::string t = UCase(cfg[20]) == "LONG" ? LongTime(now) : ShortTime(now);
+    std::string t = UCase(timeForm) == "LONG" ? LongTime(now) : ShortTime(now);
     j.time = ReplaceAll(t, ":", "");
     return j;
 }

@@ -1,8 +1,8 @@
 // The Julian (day-of-year) event number: day text and time text from the clock.
 #pragma once
 #include <string>
+#include <string_view>
 
-#include "config/cfg_lines.h"
 #include "platform/host.h"
 
 namespace varnel {
@@ -10,10 +10,12 @@ namespace varnel {
 struct JulianNumber {
     DateTime date;     // today's date from the clock
     std::string day;   // day of the year, at least 3 digits ("036")
-    std::string time;  // long time (LONG in line 20) or short time, without ":"
+    std::string time;  // long time or short time, without ":"
     std::string Text() const { return day + "." + time; }
 };
 
-JulianNumber MakeJulianNumber(Host& host, const CfgLines& cfg);
+// timeForm is configuration line 20: "LONG" in any case gives the long time (with
+// seconds), anything else the short time.
+JulianNumber MakeJulianNumber(Host& host, std::string_view timeForm);
 
 }  // namespace varnel

@@ -16,7 +16,7 @@
 #include "app/views/station_views.h"
 #include "events/recording.h"
 #include "nav/comm_check.h"
-#include "nav/nav_tick.h"
+#include "station/station_tick.h"
 
 using namespace varnel;
 

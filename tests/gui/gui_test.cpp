@@ -21,8 +21,8 @@
 #include <sstream>
 
 #include "app/views/station_views.h"
-#include "nav/nav_tick.h"
 #include "scenario/control_lookup.h"
+#include "station/station_tick.h"
 #include "station_files.h"
 
 using namespace varnel;

@@ -14,8 +14,8 @@
 #include "lists/line_station_boxes.h"
 #include "lists/selection.h"
 #include "nav/comm_check.h"
-#include "nav/nav_tick.h"
 #include "platform/headless/headless_host.h"
+#include "station/station_tick.h"
 
 namespace varnel::scenario {
 

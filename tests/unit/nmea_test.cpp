@@ -9,7 +9,7 @@
 #include "nav/comm_check.h"
 #include "nav/gps_file.h"
 #include "nav/met_file.h"
-#include "nav/nav_tick.h"
+#include "nav/nav_source.h"
 #include "nav/nmea_sentence.h"
 #include "nav/receiver_status.h"
 #include "platform/files.h"

@@ -36,9 +36,9 @@
 #include "lists/comment_options.h"
 #include "lists/line_station_boxes.h"
 #include "lists/selection.h"
-#include "nav/nav_tick.h"
 #include "platform/qt/codepage.h"
 #include "platform/qt/qt_host.h"
+#include "station/station_tick.h"
 
 namespace varnel::views {
 

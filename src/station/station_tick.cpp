@@ -1,10 +1,10 @@
-#include "nav/nav_tick.h"
+#include "station/station_tick.h"
 
-#include <cmath>
-#include <stdexcept>
+#include <algorithm>
+#include <exception>
+#include <string>
 
 #include "events/deployment_watch.h"
-#include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
 #include "events/pending_events.h"
@@ -12,93 +12,14 @@
 #include "grid/grid_conversion.h"
 #include "grid/standard_stations.h"
 #include "lists/line_station_boxes.h"
-#include "nav/fix_health.h"
-#include "nav/gps_file.h"
-#include "nav/met_file.h"
-#include "nav/receiver_status.h"
+#include "nav/nav_source.h"
 #include "platform/datetime.h"
 #include "platform/numbers.h"
-#include "platform/strings.h"
-#include "text/nav_date.h"
-#include "text/split_fields.h"
+#include "text/number_text.h"
 
 namespace varnel {
 
 namespace {
-
-bool LooksLikeNmea(const std::string& d) {
-    return !d.empty() && d.find('$') != std::string::npos && Contains(d, ",");
-}
-
-bool LooksLikeRecord(const std::string& d) {
-    std::vector<std::string> x(51);
-    try {
-        SplitFields(d, x, 51);
-    } catch (const std::out_of_range&) {
-        return false;
-    }
-    int commas = 0;
-    for (char c : d) commas += c == ',';
-    if (commas < 4) return false;
-    auto numeric = [](const std::string& s) {
-        std::string t = Trim(s);
-        return !t.empty() &&
-               (std::isdigit(static_cast<unsigned char>(t[0])) || t[0] == '-' || t[0] == '+' || t[0] == '.');
-    };
-    return numeric(x[3]) && numeric(x[4]);
-}
-
-// Position read for the configured source; sets lat/lon (single precision).
-void ReadPosition(Workstation& w, float& lat, float& lon) {
-    auto& f = w.frmActivity;
-    const std::string& src = f.NavSource;
-    if (src == "UDP") PollUdp(w);
-    bool nmeaFile =
-        src == "NETWORK" || src == "GPS" || src == "SCS" || src == "KNORR" || (src == "UDP" && f.udpRecord.empty());
-    if (src == "UDP" && !f.udpRecord.empty()) {
-        std::vector<std::string> x(51);
-        SplitFields(f.udpRecord, x, 51);
-        f.Text1[1].text = x[1];
-        f.Text1[2].text = x[2];
-        lat = static_cast<float>(Val(x[3]));
-        lon = static_cast<float>(Val(x[4]));
-        f.Text1[3].text = FormatSingle(lat, "00.00000");
-        f.Text1[4].text = FormatSingle(lon, "#000.00000");
-        return;
-    }
-    if (!w.files().Exists(f.CurrPosFile)) {
-        if (src == "KNORR")
-            f.StatusBar1.panel[1] = "Reading Current Position file...";
-        else
-            f.StatusBar1.panel[1] = "Unable to find " + f.CurrPosFile + " file - retrying...";
-        return;
-    }
-    if (nmeaFile) {
-        GpsTexts g = ReadGpsFile(w, f.CurrPosFile);
-        float latDeg = static_cast<float>(Val(g.latDeg));
-        lat = latDeg > 0 ? latDeg + static_cast<float>(Val(g.latMin)) / 60.0f : -99.0f;
-        float lonDeg = static_cast<float>(Val(g.lonDeg));
-        lon = (!Contains(g.lonDeg, "-") && lonDeg > 0 && lat != -99.0f)
-                  ? -(lonDeg + static_cast<float>(Val(g.lonMin)) / 60.0f)
-                  : -99.0f;
-        f.Text1[1].text = g.date;
-        f.Text1[2].text = g.time;
-        f.Text1[3].text = FormatSingle(lat, "00.00000");
-        f.Text1[4].text = FormatSingle(lon, "#000.00000");
-        ShowFixHealth(w, g);
-    } else if (src == "MET") {
-        ParseMetItems(w.files().ReadAll(f.CurrPosFile), f.metItems, f.metLaPos, f.metLoPos);
-        f.StatusBar1.panel[1] = "Reading Current Position file...";
-        f.Text1[1].text = ConvertNavDate(f.metItems[1]);
-        const std::string& t = f.metItems[2];
-        f.Text1[2].text = Left(t, 2) + ":" + Mid(t, 3, 2) + ":" + Right(t, 2);
-        if (f.metLaPos < 1 || f.metLoPos < 1) throw MetError("no item before the LA or LO tag");
-        lat = static_cast<float>(Val(f.metItems[static_cast<size_t>(f.metLaPos - 1)]));
-        lon = static_cast<float>(Val(f.metItems[static_cast<size_t>(f.metLoPos - 1)]));
-        f.Text1[3].text = FormatSingle(lat, "00.00000");
-        f.Text1[4].text = FormatSingle(lon, "000.00000");
-    }
-}
 
 void UpdateGrid(Workstation& w, float lat, float lon) {
     auto& f = w.frmActivity;
@@ -125,8 +46,12 @@ void UpdateGrid(Workstation& w, float lat, float lon) {
     }
 }
 
-// Steps 8 and 9; throws FileError / out_of_range for the retry path.
-void EventNumberStep(Workstation& w) {
+// Shows the number the next event will get: the Julian number, or the shared
+// event-number file's value + 1. When that raises the box, another station has
+// recorded, so its line in LastEvent.csv is shown in the grid and taken into the
+// deployments strip (once per new line, and not while a Clear Last is pending).
+// Throws FileError or out_of_range when the file cannot be read, for the tick's retry.
+void ShowNextEventNumber(Workstation& w) {
     auto& f = w.frmActivity;
     if (IsJulian(f)) {
         f.Text1[5].text = JulianText(w);
@@ -162,27 +87,6 @@ void EventNumberStep(Workstation& w) {
 }
 
 }  // namespace
-
-void PollUdp(Workstation& w) {
-    auto& f = w.frmActivity;
-    std::string nmea;
-    for (auto& d : w.host.UdpTake()) {
-        if (LooksLikeRecord(d) && d.find('$') == std::string::npos) {
-            f.udpRecord = d;
-        } else if (LooksLikeNmea(d)) {
-            std::string t = ReplaceAll(ReplaceAll(d, "\r\n", "\r"), "\n", "\r");
-            if (t.back() != '\r') t += '\r';
-            nmea += ReplaceAll(t, "\r", "\r\n");
-            for (size_t at = 0, cr; (cr = t.find('\r', at)) != std::string::npos; at = cr + 1)
-                NoteSentence(w.frmCommCheck, t.substr(at, cr - at), w.host.ElapsedMs(), UtcSecondOfDay(w.host));
-            f.udpRecord.clear();
-        } else {
-            ++f.udpMalformed;
-        }
-    }
-    if (!nmea.empty()) WriteSentenceFile(w, nmea);
-    w.frmCommCheck.lblReceiver.caption = ReceiverSummary(w.frmCommCheck, w.host.ElapsedMs());
-}
 
 void mnuAuto_Click(Workstation& w) {
     auto& f = w.frmActivity;
@@ -250,7 +154,7 @@ void Timer1_Timer(Workstation& w) {
         f.DecLat = FormatSingle(lat, "00.000000");
         f.DecLon = FormatSingle(lon, "00.000000");
         try {
-            EventNumberStep(w);
+            ShowNextEventNumber(w);
             return;
         } catch (const std::exception&) {
             w.host.Pause(1000);
