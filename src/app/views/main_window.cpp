@@ -79,12 +79,6 @@ private:
     int shownRows_ = -1;
 };
 
-namespace {
-QString Q(const std::string& s) {
-    return ToQt(s);
-}
-}  // namespace
-
 MainWindow::MainWindow(Workstation& w, std::function<void(std::function<void()>)> act) : w_(w), act_(std::move(act)) {
     QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
