@@ -27,18 +27,12 @@ report             record grid config text platform
 station            report events nav lists forms record grid config text platform
 app                station report events nav lists forms record grid config text platform platform/qt platform/headless platform/db
 '
-# Single headers a layer may include beyond its rule, each until the code it waits for
-# has moved. report/ reads the open deployments through events/ until their parsing
-# moves to record/.
-allowances='
-report  events/deployments.h
-'
 
 root=${1:-$(dirname "$0")/../src}
 root=${root%/}
 [ -d "$root" ] || { echo "check_layers: no folder $root" >&2; exit 2; }
 
-find "$root" -type f -print0 | sort -z | xargs -0 -r awk -v root="$root" -v rules="$rules" -v allowances="$allowances" '
+find "$root" -type f -print0 | sort -z | xargs -0 -r awk -v root="$root" -v rules="$rules" '
 BEGIN {
     n = split(rules, row, "\n")
     for (i = 1; i <= n; i++) {
@@ -48,9 +42,6 @@ BEGIN {
         may[word[1]] = " "
         for (j = 2; j <= k; j++) may[word[1]] = may[word[1]] word[j] " "
     }
-    n = split(allowances, row, "\n")
-    for (i = 1; i <= n; i++)
-        if (split(row[i], word, " ") == 2) allowed[word[1] " " word[2]] = 1
 }
 # The layer a path under src/ belongs to (its longest listed folder), or "".
 function layer_of(path,   l, best) {
@@ -95,7 +86,7 @@ skip || !/^[ \t]*#[ \t]*include[ \t]*[<"]/ { next }
         header = normalize(dir "/" header)
     }
     to = layer_of(header)
-    if (to == "" || to == from || index(may[from], " " to " ") || ((from " " header) in allowed)) next
+    if (to == "" || to == from || index(may[from], " " to " ")) next
     print FILENAME ":" FNR ": " $0 ": " from "/ may not include " to "/"
     status = 1
 }

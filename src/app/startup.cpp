@@ -129,10 +129,11 @@ void ShowFirstEntries(ActivityForm& f) {
     for (ComboBox* b : {&f.Combo1, &f.Combo2, &f.Combo3, &f.Combo4}) b->text = b->items.empty() ? "" : b->items.front();
 }
 
-// The lists of start-up: the editor window, the role list, the comment options,
-// initials, line and station boxes, the grid preload. Any error from the reading of
-// the role list on says "Event File is not available...retrying", pauses one second and
-// loads all of it again, up to kListRetryRounds rounds.
+// Loads the event list editor, the role event list, the comment options, initials,
+// the line and station boxes and the grid's recent events. Once the role list file
+// is known to exist, any error on the way tells the operator the list is not
+// available, waits a second and loads it all again (a shared drive that is briefly
+// away comes back); after kListRetryRounds rounds the panel stays empty.
 void LoadLists(Workstation& w) {
     auto& f = w.frmActivity;
     for (int round = 1;; ++round) {
@@ -177,26 +178,31 @@ void LoadLists(Workstation& w) {
     }
 }
 
-void StartUpSteps(Workstation& w) {
+void RunStartUp(Workstation& w) {
     auto& f = w.frmActivity;
     auto& c = w.cfg;
     f.loaded = true;
-    f.widthTwips = 14085;  // 1
-    f.NetworkMode = true;  // 2
+    f.widthTwips = 14085;
+    // Every start, a restart from the configuration editor included, begins in
+    // network mode; only the event-number discovery can fall back to local operation.
+    f.NetworkMode = true;
     f.ManualEventNumber = false;
     f.EditingRow = false;
-    f.homeFolder = kHomeFolder;  // 3
+    f.homeFolder = kHomeFolder;
     const bool starter = ReadConfigurationAtStartUp(w);
-    DerivePaths(w);                                                                                  // 4
-    f.caption = c[1] + " " + c[2] + " " + "Cruise Electronic Event Log";                             // 5
-    f.frmSelectEvent.tooltip = "Events loaded from " + f.EventListPath + " (Double-click to edit)";  // 6
-    double rate = RoundHalfEven(Val(c[9]));                                                          // 7
+    DerivePaths(w);
+    f.caption = c[1] + " " + c[2] + " " + "Cruise Electronic Event Log";
+    f.frmSelectEvent.tooltip = "Events loaded from " + f.EventListPath + " (Double-click to edit)";
+    // The sampling interval in milliseconds; no usable value means the 15-second default.
+    double rate = RoundHalfEven(Val(c[9]));
     f.SamplingInterval = (rate > 0 && rate < 2e9) ? static_cast<int>(rate) : 0;
-    f.Text1[0].text = c[2];                                   // 8
-    ReadOrderOcc(w, f.OrdOcc);                                // 9
-    if (f.SamplingInterval == 0) f.SamplingInterval = 15000;  // 10
+    f.Text1[0].text = c[2];  // the cruise box
+    ReadOrderOcc(w, f.OrdOcc);
+    if (f.SamplingInterval == 0) f.SamplingInterval = 15000;
     f.gridRow = 1;
-    if (Contains(c[20], "MULTI")) {  // 11
+    // A MULTI station picks several events at once from check boxes; any other
+    // picks one event from option buttons.
+    if (Contains(c[20], "MULTI")) {
         f.frmSelectMulti.visible = true;
         f.frmSelectEvent.visible = false;
         f.MultiMode = true;
@@ -208,20 +214,27 @@ void StartUpSteps(Workstation& w) {
         f.MultiMode = false;
         for (auto& o : f.Option1) o.visible = false;
     }
-    f.EventLog.Resize(2000, 10);  // 12
+    f.EventLog.Resize(2000, 10);
     f.EventLog.fixedRows = 1;
     f.EventLog.fixedCols = 0;
-    NumberingLayout(w);                         // 13, 14
-    LoadLists(w);                               // 15 to 21
-    DiscoverEventNumberFile(w);                 // 22, 23
-    f.visible = true;                           // 24
-    if (c[10] == "NETWORK" || f.NetworkMode) {  // 25
+    NumberingLayout(w);
+    LoadLists(w);
+    DiscoverEventNumberFile(w);
+    // The window shows before the network announcement and the navigation source's
+    // windows, so they come up over it.
+    f.visible = true;
+    // A configuration that asks for NETWORK turns network mode back on even when the
+    // operator chose local operation in the event-number discovery.
+    if (c[10] == "NETWORK" || f.NetworkMode) {
         f.NetworkMode = true;
         const std::string text = "Auto/Network Mode Enabled - Press Start to load Current Position.";
         f.StatusBar1.panel[1] = text;
         w.Msg(text);
     }
-    std::string source = UCase(Trim(c[11]));  // 26, 27
+    // The navigation source. GPS and UDP open the GPS serial window and hide the main
+    // window until the operator has started the input there; an unknown source
+    // leaves the source as it was.
+    std::string source = UCase(Trim(c[11]));
     if (source == "GPS" || source == "UDP") {
         f.NavSource = source;
         f.menu.mnuAuto.checked = true;
@@ -246,7 +259,8 @@ void StartUpSteps(Workstation& w) {
         f.NavSource = "NETWORK";
         f.menu.mnuAuto.checked = true;
     }
-    auto& m = f.menu;  // 28
+    // The Line.Sta mode; any other value keeps the menu's ticks as they are.
+    auto& m = f.menu;
     if (c[16] == "CALCULATE") {
         m.mnuCalcLine.checked = true;
         m.mnuStndLine.checked = false;
@@ -267,7 +281,7 @@ void StartUpSteps(Workstation& w) {
 
 void Activity_Form_Load(Workstation& w) {
     try {
-        StartUpSteps(w);
+        RunStartUp(w);
         SendWaitingEvents(w);  // events a previous run could not send
         RebuildDeployments(w);
     } catch (const std::exception& e) {

@@ -10,7 +10,8 @@ void Activity_Form_Load(Workstation& w);
 // Closes the GPS serial window and the main window and runs start-up again, with
 // CfgLines kept (the configuration editor's restart).
 void RestartProgram(Workstation& w);
-// Start-up's list loading gives up after this many rounds and goes on without the list.
+// Loading the role event list gives up after this many rounds and start-up goes on
+// without the list.
 inline constexpr int kListRetryRounds = 5;
 
 }  // namespace varnel

@@ -41,9 +41,31 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // The room an enlarged window has beyond the size of its model, in unscaled
+    // pixels: the event panel widens by panelExtra and starts at panelX, the comments
+    // box and the grid take the rest of extraW and extraH.
+    struct Room {
+        int extraW, extraH, panelExtra, panelX;
+    };
+
+    // Each part of the window is built once, in the order that sets the tab order,
+    // and brought in line with its models by Refresh in the same order.
     void Build();
+    void BuildEntryBoxes();
+    void BuildGrids();
+    void BuildSelectionPanel();
+    void BuildStatusBar();
+    void BuildTimerAndKeys();
     void BuildMenus();
+    Room MeasureRoom(int width, int height) const;  // the model's size in screen pixels
+    void RefreshEntryBoxes(const Room& room);
+    void RefreshGrids(const Room& room);
+    void RefreshSelectionPanel(const Room& room);
+    void RefreshStatusBar();
+    void RefreshMenus();
+    void RefreshTimer();
     void Place(QWidget* w, int x, int y, int width, int height);
+    void Name(QWidget* w, const QString& name);
     void OnTick();
     void resizeEvent(QResizeEvent* e) override;
 

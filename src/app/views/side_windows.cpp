@@ -27,12 +27,6 @@
 
 namespace varnel::views {
 
-namespace {
-QString Q(const std::string& s) {
-    return ToQt(s);
-}
-}  // namespace
-
 CommCheckWindow::CommCheckWindow(Workstation& w, Act act) : w_(w), act_(std::move(act)) {
     setWindowFlag(Qt::Window);
     auto* top = new QVBoxLayout(this);

@@ -8,10 +8,16 @@
 #include <QWidget>
 
 #include "platform/controls.h"
+#include "platform/qt/codepage.h"
 
 namespace varnel::views {
 
 inline constexpr double kTwipsPerPixel = 15.0;
+
+// A model's text (in the station's code page) as Qt shows it.
+inline QString Q(const std::string& s) {
+    return ToQt(s);
+}
 
 void SyncCommon(QWidget* w, const Control& c);
 void SyncLineEdit(QLineEdit* e, const TextBox& t);

@@ -1,0 +1,152 @@
+// The main window's event grid, the strip of instruments in the water under it and
+// the notice of an overdue operation that stands over the grid's lower rows.
+#include <QAbstractItemView>
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/views/main_window.h"
+#include "app/views/widgets_sync.h"
+#include "events/deployment_watch.h"
+#include "events/event_grid.h"
+
+namespace varnel::views {
+
+// The event grid's cells as a table model: rows 1.. of the grid, row 0 as headers.
+class GridModel : public QAbstractTableModel {
+public:
+    explicit GridModel(Grid& g) : g_(&g) {}
+    void Rebind(Grid& g) { g_ = &g; }
+    int rowCount(const QModelIndex& = {}) const override { return std::max(0, g_->rows - 1); }
+    int columnCount(const QModelIndex& = {}) const override { return g_->cols; }
+    QVariant data(const QModelIndex& i, int role) const override {
+        if (!i.isValid()) return {};
+        const auto r = static_cast<size_t>(i.row() + 1);
+        const bool alert = r < g_->rowAlert.size() && g_->rowAlert[r];
+        if (role == Qt::BackgroundRole && alert) return QColor(0xc0, 0, 0);
+        if (role == Qt::ForegroundRole && alert) return QColor(Qt::white);
+        if (role != Qt::DisplayRole) return {};
+        return ToQt(g_->Cell(i.row() + 1, i.column()));
+    }
+    QVariant headerData(int s, Qt::Orientation o, int role) const override {
+        if (role != Qt::DisplayRole) return {};
+        if (o == Qt::Horizontal && s < g_->cols && g_->rows > 0) return ToQt(g_->Cell(0, s));
+        return s + 1;
+    }
+    void Changed() {
+        if (rowCount() != shownRows_) {
+            beginResetModel();
+            shownRows_ = rowCount();
+            endResetModel();
+        } else if (rowCount() > 0) {
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+            emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+        }
+    }
+
+private:
+    Grid* g_;
+    int shownRows_ = -1;
+};
+
+void MainWindow::BuildGrids() {
+    auto& f = w_.frmActivity;
+    grid_ = new QTableView(central_);
+    Name(grid_, QStringLiteral("EventLog"));
+    gridModel_ = new GridModel(f.EventLog);
+    gridModel_->setParent(this);
+    grid_->setModel(gridModel_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->verticalHeader()->setDefaultSectionSize(static_cast<int>(20 * scale_));
+    grid_->verticalHeader()->setVisible(false);
+    grid_->setAlternatingRowColors(true);
+    grid_->horizontalHeader()->setStretchLastSection(true);  // Comments takes the room that is left
+    connect(grid_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& i) { act_([this, i] { EventLog_DblClick(w_, i.row() + 1); }); });
+
+    // The strip of instruments in the water, under the grid.
+    deployLabel_ = new QLabel(central_);
+    Name(deployLabel_, QStringLiteral("lblDeployments"));
+    deployments_ = new QTableView(central_);
+    Name(deployments_, QStringLiteral("Deployments"));
+    deployModel_ = new GridModel(f.Deployments);
+    deployModel_->setParent(this);
+    deployments_->setModel(deployModel_);
+    deployments_->setSelectionMode(QAbstractItemView::NoSelection);
+    deployments_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    deployments_->setFocusPolicy(Qt::NoFocus);
+    deployments_->verticalHeader()->setDefaultSectionSize(static_cast<int>(20 * scale_));
+    deployments_->verticalHeader()->setVisible(false);
+    deployments_->horizontalHeader()->setStretchLastSection(true);
+    deployments_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    // The notice of an overdue operation: a window of its own that neither takes the
+    // focus from the entry boxes nor stops the tick.
+    notice_ = new QDialog(this);
+    Name(notice_, QStringLiteral("DeployNotice"));
+    notice_->setModal(false);
+    notice_->setAttribute(Qt::WA_ShowWithoutActivating);
+    notice_->setWindowTitle(QStringLiteral("Overdue in the water"));
+    auto* noticeLayout = new QVBoxLayout(notice_);
+    noticeText_ = new QLabel(notice_);
+    noticeText_->setWordWrap(true);
+    noticeText_->setMinimumWidth(static_cast<int>(360 * scale_));
+    noticeLayout->addWidget(noticeText_);
+    auto* noticeButtons = new QHBoxLayout;
+    for (size_t i = 0; i < 2; ++i) {
+        noticeButtons_[i] = new QPushButton(notice_);
+        Name(noticeButtons_[i], QStringLiteral("cmdNotice(%1)").arg(i));
+        noticeButtons->addWidget(noticeButtons_[i]);
+        connect(noticeButtons_[i], &QPushButton::clicked, this,
+                [this, i] { act_([this, i] { DeployNotice_Click(w_, static_cast<int>(i)); }); });
+    }
+    noticeLayout->addLayout(noticeButtons);
+    connect(notice_, &QDialog::rejected, this, [this] {
+        if (w_.frmActivity.DeployNotice.visible) act_([this] { DeployNotice_Click(w_, 1); });
+    });
+}
+
+void MainWindow::RefreshGrids(const Room& room) {
+    auto& f = w_.frmActivity;
+    gridModel_->Rebind(f.EventLog);
+    // A full-width grid passes under the panel, so it starts below Text2.
+    int gridTop = f.EventLog.width > 700 ? 284 : 250;
+    Place(grid_, 8, gridTop, f.EventLog.width + room.extraW - room.panelExtra, 576 - gridTop + room.extraH);
+    gridModel_->Changed();
+    for (int c = 0; c + 1 < f.EventLog.cols && c < static_cast<int>(f.EventLog.colWidth.size()); ++c) {
+        int px = static_cast<int>(f.EventLog.colWidth[static_cast<size_t>(c)] / kTwipsPerPixel * scale_);
+        if (grid_->columnWidth(c) != px) grid_->setColumnWidth(c, px);
+    }
+    if (f.gridRow >= 1 && f.gridRow - 1 < gridModel_->rowCount())
+        grid_->scrollTo(gridModel_->index(std::max(0, f.gridRow - 2), 0));
+    grid_->setToolTip(Q(f.EventLog.tooltip));
+
+    // Strip of instruments in the water, across the window under the grid.
+    const int stripTop = 576 + room.extraH;
+    Place(deployLabel_, 8, stripTop + 4, 900 + room.extraW, 16);
+    deployLabel_->setText(Q(f.lblDeployments.caption));
+    Place(deployments_, 8, stripTop + 22, 912 + room.extraW, kStripHeight - 26);
+    deployModel_->Rebind(f.Deployments);
+    deployModel_->Changed();
+    deployments_->setToolTip(Q(f.Deployments.tooltip));
+    noticeText_->setText(Q(f.DeployNotice.caption));
+    for (size_t i = 0; i < 2; ++i) noticeButtons_[i]->setText(Q(f.cmdNotice[i].caption));
+    if (f.DeployNotice.visible != notice_->isVisible()) {
+        if (f.DeployNotice.visible) {  // over the grid's lower rows, just above the strip
+            notice_->adjustSize();
+            QPoint stripAt = deployLabel_->mapToGlobal(QPoint(0, 0));
+            notice_->move(geometry().center().x() - notice_->width() / 2, stripAt.y() - notice_->height() - 8);
+        }
+        notice_->setVisible(f.DeployNotice.visible);
+    }
+}
+
+}  // namespace varnel::views
