@@ -2,8 +2,9 @@
 // the logger headless on a drive root (its own C: under ROOT/<name>/C, every other
 // drive shared under ROOT), answers every question Yes, and records N events.
 //
-//   varnelgps-station --drives ROOT --name NAME [--events N] [--interval-ms MS]
+//   varnelgps-station --drives ROOT --name NAME [--events N] [--interval-ms MS] [--comments TEXT]
 //
+// With --comments, TEXT is typed after "Comments: " before every event (commas and all).
 // Pauses of the program last a thousandth of their time, so a 3000 ms pause after
 // each event takes 3 ms; the clock is the real one. The station's own waits (a lock
 // held by another station) run ten times faster than real time, so a lock left by a
@@ -45,7 +46,7 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string drives, name = "A";
+    std::string drives, name = "A", comments;
     int events = 10, intervalMs = 20;
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string a = argv[i], v = argv[i + 1];
@@ -57,9 +58,13 @@ int main(int argc, char** argv) {
             events = std::atoi(v.c_str());
         else if (a == "--interval-ms")
             intervalMs = std::atoi(v.c_str());
+        else if (a == "--comments")
+            comments = v;
     }
     if (drives.empty()) {
-        std::fprintf(stderr, "usage: varnelgps-station --drives ROOT --name NAME [--events N] [--interval-ms MS]\n");
+        std::fprintf(stderr,
+                     "usage: varnelgps-station --drives ROOT --name NAME [--events N] [--interval-ms MS] "
+                     "[--comments TEXT]\n");
         return 2;
     }
     varnel::DriveMap map;
@@ -75,6 +80,7 @@ int main(int argc, char** argv) {
         varnel::Timer1_Timer(w);
         int count = w.frmActivity.LastEventIndex + 1;
         if (count > 0) varnel::Option1_Click(w, i % count);
+        if (!comments.empty()) w.frmActivity.txtComments.text = "Comments: " + comments;
         int row = w.frmActivity.gridRow;
         varnel::Command1_Click(w, 0);  // Record Event
         if (w.frmActivity.gridRow > row) ++recorded;

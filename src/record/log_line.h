@@ -5,7 +5,9 @@
 // - Columns are separated by one "," with nothing quoted or escaped: a comma typed into
 //   a comment adds a column, so every later column of that line moves right. Readers
 //   therefore take the comments as everything from the 16th column up to the order of
-//   occupation.
+//   occupation. A comma in an event name (a role list may hold one) moves the columns
+//   the same way and cannot be told apart: such a line is read one column off, and is
+//   still written back byte for byte.
 // - A cruise-log line is the 17 event columns followed directly by the navigation
 //   suffix: "," + MET items 1 to 111 whether blank or not, then "," + each later item
 //   that is not blank. A station without MET data writes 111 empty columns.
