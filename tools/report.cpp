@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "record/folder_store.h"
 #include "report/report_html.h"
 
 namespace {
@@ -31,15 +32,6 @@ const char* kHelp =
     "  -h, --help  print this help and exit\n"
     "\n"
     "What could not be read is listed in the report and on standard error.\n";
-
-bool ReadFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    text = s.str();
-    return true;
-}
 
 }  // namespace
 
@@ -69,20 +61,23 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<varnel::LogFile> files;
+    varnel::FileSystem fs;
     for (const auto& path : logs) {
-        std::string text;
-        if (!ReadFile(path, text)) {
+        varnel::FolderStorePaths paths;
+        paths.cruiseLog = std::filesystem::absolute(path).string();
+        varnel::FolderReader log(fs, paths);
+        try {
+            files.push_back(varnel::ReadLog(log, path));
+        } catch (const varnel::FileError&) {
             std::fprintf(stderr, "varnelgps-report: cannot read %s\n", path.c_str());
             return 1;
         }
-        files.push_back(varnel::ReadLog(text, path));
         for (const auto& u : files.back().unread) std::fprintf(stderr, "varnelgps-report: %s\n", u.c_str());
     }
     std::vector<varnel::GridLine> grid = varnel::StarterGrid();
     if (!gridFolder.empty()) {
         std::vector<std::string> unread;
         try {
-            varnel::FileSystem fs;
             grid = varnel::ReadStationGrid(fs, gridFolder, unread);
         } catch (const varnel::FileError& e) {
             std::fprintf(stderr, "varnelgps-report: %s\n", e.what());

@@ -2,6 +2,7 @@
 
 #include "config/configuration.h"
 #include "events/event_files.h"
+#include "events/store_of_station.h"
 #include "platform/datetime.h"
 #include "platform/strings.h"
 #include "record/deployments.h"
@@ -16,35 +17,20 @@ long long NowS(Workstation& w) {
     return EpochSeconds(w.host.UtcNow());
 }
 
-std::string LogPath(const ActivityForm& f) {
-    return (f.NetworkMode ? f.dataFolder : f.homeFolder) + f.Text1[0].text + "Events.csv";
-}
-
-// Takes the whole lines the cruise log gained since the last read; a log that is now
-// shorter (a new cruise, a replaced file) is read again from its start.
+// Takes the whole events the followed cruise log gained since the last read; a log that
+// is another one now, or shorter (a new cruise, a replaced file), is read from its start.
 void FollowCruiseLog(Workstation& w) {
-    auto& f = w.frmActivity;
-    auto& b = f.deployments;
-    std::string path = LogPath(f);
-    if (path != b.logPath) {
-        b.events.clear();
-        b.position.clear();
-        b.latestOfOperator.clear();
-        b.logPath = path;
-        b.logRead = 0;
-    }
+    auto& b = w.frmActivity.deployments;
     try {
-        if (!w.files().Exists(path)) return;
-        auto text = w.files().ReadFrom(path, b.logRead);
-        if (!text) {
-            b.logPath.clear();
-            return FollowCruiseLog(w);
+        auto events = FollowedStore(w)->EventsSince(b.followed);
+        if (b.followed.startedOver) {
+            b.events.clear();
+            b.position.clear();
+            b.latestOfOperator.clear();
         }
-        size_t end = text->find_last_of("\r\n");
-        if (end == std::string::npos) return;  // a line still being written
         long long now = NowS(w);
-        for (const auto& line : SplitLines(std::string_view(*text).substr(0, end + 1))) NoteLogLine(b, line, now);
-        b.logRead += end + 1;
+        for (const auto& e : events)
+            if (HoldsEvent(e)) NoteLoggedEvent(b, e, now);
     } catch (const std::exception&) {
         // The shared folder is away: the strip keeps what it knows; the event files
         // report the folder themselves.
@@ -132,7 +118,7 @@ void RebuildDeployments(Workstation& w) {
     }
     if (!b.durationsNote.empty())
         w.frmActivity.StatusBar1.panel[1] = path + ": " + b.durationsNote + "; that line is left out.";
-    b.logPath.clear();
+    b.followed = {};
     FollowCruiseLog(w);
     ShowDeployments(w);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "forms/workstation.h"
+#include "record/html_table.h"
 #include "record/log_line.h"
 
 namespace varnel {
@@ -24,10 +25,6 @@ std::string CtdPrefix(const std::string& cruise);
 void SaveEventLocal(Workstation& w);
 // Writes the shared files; on the first failure the operator is told and it stops.
 void SaveEventNetwork(Workstation& w);
-// Creates the table with its skeleton or re-writes it with the row added. Keeps the
-// first 8 lines and the newest rows when it would pass 3000 lines.
-void AppendHtmlRow(FileSystem& fs, const std::string& path, const std::string& row, const std::string& project,
-                   const std::string& cruise);
 
 std::string OrderOccPath(const ActivityForm& f);
 void ReadOrderOcc(Workstation& w, std::string& result);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "events/event_files.h"
+#include "events/store_of_station.h"
 #include "lists/selection.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
@@ -40,13 +41,11 @@ void PreloadEvents(Workstation& w) {
     auto& f = w.frmActivity;
     auto& g = f.EventLog;
     f.gridRow = 0;
-    std::string path = SharedLog(f);
-    if (!w.files().Exists(path)) return;
     try {
-        auto lines = w.files().ReadLines(path);
+        auto lines = SharedStore(w)->CruiseLines();
         for (const auto& l : lines)
             if (l.size() >= 11) f.LastEventLine = l;
-        const LoggedEvent last = ParseLogLine(f.LastEventLine);
+        const LoggedEvent last = ParseLogLine(f.LastEventLine, NavigationColumnsRead::Skipped);
         float lastLine = static_cast<float>(Val(last.stndLine)), lastSta = static_cast<float>(Val(last.stndSta));
         const std::string& mode = f.PreloadMode;
         if (mode == "LASTEVENT") {
@@ -58,7 +57,7 @@ void PreloadEvents(Workstation& w) {
             float sta = current ? static_cast<float>(Val(f.Combo4.text)) : lastSta;
             int row = 1;
             for (const auto& l : lines) {
-                const LoggedEvent e = ParseLogLine(l);
+                const LoggedEvent e = ParseLogLine(l, NavigationColumnsRead::Skipped);
                 if (static_cast<float>(Val(e.stndLine)) == line && static_cast<float>(Val(e.stndSta)) == sta) {
                     FillRow(g, row, e, current, false);
                     f.gridRow = ++row;
@@ -67,7 +66,7 @@ void PreloadEvents(Workstation& w) {
         } else if (mode == "ALLEVENTS") {
             int row = 1;
             for (size_t i = 1; i < lines.size(); ++i) {
-                FillRow(g, row, ParseLogLine(lines[i]), false, false);
+                FillRow(g, row, ParseLogLine(lines[i], NavigationColumnsRead::Skipped), false, false);
                 f.gridRow = ++row;
             }
         }
@@ -152,7 +151,7 @@ void MakeRoomInGrid(ActivityForm& f) {
 
 void PutLastEventInGrid(Workstation& w, const std::string& line) {
     auto& f = w.frmActivity;
-    const LoggedEvent e = ParseLogLine(line);
+    const LoggedEvent e = ParseLogLine(line, NavigationColumnsRead::Skipped);
     auto& g = f.EventLog;
     if (f.gridRow == 0) f.gridRow = 1;  // as Record Event does: row 0 is the header
     MakeRoomInGrid(f);

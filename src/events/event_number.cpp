@@ -3,8 +3,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "events/store_of_station.h"
 #include "platform/numbers.h"
-#include "platform/shared_file_lock.h"
 #include "platform/strings.h"
 #include "text/julian.h"
 #include "text/number_text.h"
@@ -26,12 +26,6 @@ std::optional<double> ReadEventNumberFile(FileSystem& fs, const std::string& pat
 
 void WriteEventNumberFile(FileSystem& fs, const std::string& path, const std::string& text) {
     fs.ReplaceLines(path, {text});
-}
-
-std::function<void(const std::string&)> ShowLockWait(ActivityForm& f, const std::string& path) {
-    return [&f, path](const std::string& holder) {
-        f.StatusBar1.panel[1] = "Waiting for " + path + ": in use by " + holder + "...";
-    };
 }
 
 bool IsJulian(const ActivityForm& f) {
@@ -157,11 +151,15 @@ DrawResult DrawEventNumber(Workstation& w) {
     int failures = 0;
     for (;;) {
         try {
-            SharedFileLock lock(w.host, f.EvNumPath, ShowLockWait(f, f.EvNumPath));
-            TakeNumberFromFile(w, 1);
-            f.StatusBar1.panel[1] = "Reading Event Number file..." + std::string(f.NextEventNumber >= 0 ? " " : "") +
-                                    IntText(f.NextEventNumber);
-            WriteEventNumberFile(w.files(), f.EvNumPath, f.Text1[5].text);
+            SharedStore(w)->DrawCounter(CruiseStore::Counter::EventNumber, [&](std::optional<double> held) {
+                if (held) {
+                    f.NextEventNumber = ToInt16(*held + 1);
+                    RaiseEventNumberBox(f);
+                }
+                f.StatusBar1.panel[1] = "Reading Event Number file..." +
+                                        std::string(f.NextEventNumber >= 0 ? " " : "") + IntText(f.NextEventNumber);
+                return f.Text1[5].text;
+            });
             if (f.EvNumLocalPath != f.EvNumPath) WriteEventNumberFile(w.files(), f.EvNumLocalPath, f.Text1[5].text);
             return DrawResult::Drawn;
         } catch (const OverflowError&) {

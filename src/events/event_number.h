@@ -2,7 +2,6 @@
 // start-up, the draw of a number for Record Event, the advance after the save and
 // the roll-back of Clear Last.
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,9 +14,6 @@ namespace varnel {
 std::optional<double> ReadEventNumberFile(FileSystem& fs, const std::string& path);
 // Replaces the file with the one line `text` (a reader never sees half a file).
 void WriteEventNumberFile(FileSystem& fs, const std::string& path, const std::string& text);
-
-// Shows in the status bar that the shared file's lock is held by another station.
-std::function<void(const std::string&)> ShowLockWait(ActivityForm& f, const std::string& path);
 
 bool IsJulian(const ActivityForm& f);
 // The Julian number text for the present moment.

@@ -3,24 +3,10 @@
 #include <set>
 
 #include "events/event_files.h"
+#include "events/store_of_station.h"
 #include "platform/strings.h"
 
 namespace varnel {
-
-namespace {
-
-const size_t kTailBytes = 1 << 20;  // a few thousand lines: far more than can wait
-
-// True when one of the last lines of the file is exactly `line`.
-bool Holds(FileSystem& fs, const std::string& path, const std::string& line) {
-    if (!fs.Exists(path)) return false;
-    auto lines = SplitLines(fs.ReadTail(path, kTailBytes));
-    for (auto& l : lines)
-        if (l == line) return true;
-    return false;
-}
-
-}  // namespace
 
 std::string PendingJournalPath(const ActivityForm& f) {
     return f.homeFolder + "PendingEvents.txt";
@@ -36,20 +22,6 @@ std::vector<PendingEvent> ReadPendingEvents(FileSystem& fs, const std::string& j
 
 void AddPendingEvent(FileSystem& fs, const std::string& journal, const PendingEvent& e) {
     fs.AppendLines(journal, {JournalEntryLine(e)}, true);
-}
-
-void SendPendingEvent(FileSystem& fs, const PendingEvent& e) {
-    if (!e.html.empty()) {
-        bool present = false;
-        if (fs.Exists(e.html))
-            for (auto& l : fs.ReadLines(e.html)) present = present || l == e.htmlRow;
-        if (!present) AppendHtmlRow(fs, e.html, e.htmlRow, e.project, e.cruise);
-    }
-    if (!Holds(fs, e.sharedLog, e.sharedLine)) fs.AppendLines(e.sharedLog, {e.sharedLine});
-    if (!fs.Exists(e.roleLog))
-        fs.AppendLines(e.roleLog, {RoleHeader(), e.roleLine});
-    else if (!Holds(fs, e.roleLog, e.roleLine))
-        fs.AppendLines(e.roleLog, {e.roleLine});
 }
 
 void DropPendingEvents(FileSystem& fs, const std::string& journal, size_t count) {
@@ -101,7 +73,7 @@ bool SendWaitingEvents(Workstation& w, bool keepNewest) {
         try {
             for (auto& line : fs.Exists(waiting.front().sharedLog) ? fs.ReadLines(waiting.front().sharedLog)
                                                                    : std::vector<std::string>{}) {
-                LoggedEvent logged = ParseLogLine(line);
+                LoggedEvent logged = ParseLogLine(line, NavigationColumnsRead::Skipped);
                 if (logged.columnsRead > 1) used.insert(logged.number);
             }
         } catch (const std::exception&) {
@@ -121,11 +93,12 @@ bool SendWaitingEvents(Workstation& w, bool keepNewest) {
         f.collisionsReported = true;
     }
     size_t sent = 0;
+    auto store = SharedStore(w);
     try {
         for (auto& e : waiting) {
             // An entry whose event never reached the local log was cut short before it
             // was saved: there is nothing to send.
-            if (Holds(fs, e.localLog, e.localLine)) SendPendingEvent(fs, e);
+            if (EndHolds(fs, e.localLog, e.localLine)) store->AddEvent(e, CruiseStore::Delivery::Again, false);
             DropPendingEvents(fs, journal, 1);
             ++sent;
         }

@@ -18,9 +18,6 @@ std::string PendingJournalPath(const ActivityForm& f);
 std::vector<PendingEvent> ReadPendingEvents(FileSystem& fs, const std::string& journal);
 // Adds the event to the journal, synced to disk. Throws FileError.
 void AddPendingEvent(FileSystem& fs, const std::string& journal, const PendingEvent& e);
-// Writes whatever of the event the shared files do not hold yet (no LastEvent.csv,
-// CTD or order-of-occupation files: those announce the present). Throws FileError.
-void SendPendingEvent(FileSystem& fs, const PendingEvent& e);
 // Clears the oldest `count` entries of the journal.
 void DropPendingEvents(FileSystem& fs, const std::string& journal, size_t count);
 

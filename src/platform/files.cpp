@@ -16,6 +16,13 @@ namespace fs = std::filesystem;
 
 namespace varnel {
 
+bool EndHolds(FileSystem& fs, std::string_view path, std::string_view line) {
+    if (!fs.Exists(path)) return false;
+    for (auto& l : SplitLines(fs.ReadTail(path, 1 << 20)))
+        if (l == line) return true;
+    return false;
+}
+
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     std::string cur;

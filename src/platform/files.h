@@ -74,4 +74,8 @@ private:
 // Splits text at CR LF, LF or CR. A final line end does not start another line.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// Whether one of the last lines of the file (its last megabyte: far more lines than
+// can wait to be sent) is exactly `line`; false when there is no file.
+bool EndHolds(FileSystem& fs, std::string_view path, std::string_view line);
+
 }  // namespace varnel

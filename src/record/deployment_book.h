@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "record/cruise_store.h"
+
 namespace varnel {
 
 struct DeploymentEvent {
@@ -30,8 +32,7 @@ struct DeploymentBook {
     std::unordered_map<std::string, size_t> position;     // event number -> index in events
     std::map<std::string, std::string> latestOfOperator;  // the operator's latest event number
     std::map<std::string, long long> minutes;             // activity -> expected longest minutes
-    std::string logPath;                                  // the cruise log being followed
-    size_t logRead = 0;                                   // bytes of it taken in
+    StoreMark followed;                                   // how far the cruise log has been taken in
     std::set<std::string> noticed;                        // event numbers the notice has shown
     std::map<std::string, long long> snoozedUntil;        // event number -> UTC seconds
     std::string durationsNote;                            // what was wrong with Deployments.txt

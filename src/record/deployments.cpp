@@ -112,7 +112,7 @@ void NoteLoggedEvent(DeploymentBook& book, const LoggedEvent& logged, long long 
 }
 
 void NoteLogLine(DeploymentBook& book, std::string_view line, long long seenS) {
-    const LoggedEvent logged = ParseLogLine(line);
+    const LoggedEvent logged = ParseLogLine(line, NavigationColumnsRead::Skipped);
     if (HoldsEvent(logged)) NoteLoggedEvent(book, logged, seenS);
 }
 

@@ -66,6 +66,13 @@ size_t AfterComments(const std::vector<std::string_view>& cols) {
 
 enum class Position { Shown, Precise };
 
+// A line read back carries one position: both forms hold it.
+LoggedEvent CopyPosition(LoggedEvent e) {
+    for (const auto& c : LogColumns())
+        if (c.precise) e.*c.precise = e.*c.text;
+    return e;
+}
+
 std::string Record(const LoggedEvent& e, Position position) {
     std::string out;
     for (const auto& c : LogColumns()) {
@@ -128,7 +135,7 @@ const std::string& RoleHeader() {
     return header;
 }
 
-LoggedEvent ParseLogLine(std::string_view line) {
+LoggedEvent ParseLogLine(std::string_view line, NavigationColumnsRead navigation) {
     thread_local std::vector<std::string_view> cols;
     Columns(line, cols);
     LoggedEvent e;
@@ -141,12 +148,11 @@ LoggedEvent ParseLogLine(std::string_view line) {
         e.comments = Join(cols, comments, std::min(after, n));
         size_t at = after;
         for (size_t i = comments + 1; i < table.size() && at < n; ++i) (e.*table[i].text).assign(cols[at++]);
+        if (navigation == NavigationColumnsRead::Skipped) return CopyPosition(std::move(e));
         e.navigation.reserve(n - at);
         for (; at < n; ++at) e.navigation.emplace_back(cols[at]);
     }
-    for (const auto& c : table)
-        if (c.precise) e.*c.precise = e.*c.text;  // a line read back carries one position
-    return e;
+    return CopyPosition(std::move(e));
 }
 
 bool HoldsEvent(const LoggedEvent& e) {

@@ -53,7 +53,10 @@ const std::string& RoleHeader();
 // first column after them that is a whole number or empty and leaves the navigation
 // its 111 columns plus only non-blank ones; a line of fewer than 128 columns carries
 // no navigation and its last column is the order of occupation.
-LoggedEvent ParseLogLine(std::string_view line);
+// Readers that never write the line back (the report, the grid, the deployments strip)
+// may skip the navigation columns, which are most of a cruise-log line's columns.
+enum class NavigationColumnsRead { Yes, Skipped };
+LoggedEvent ParseLogLine(std::string_view line, NavigationColumnsRead navigation = NavigationColumnsRead::Yes);
 // Whether a line read holds an event at all (a header or a scrap of text does not).
 bool HoldsEvent(const LoggedEvent& e);
 

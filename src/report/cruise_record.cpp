@@ -20,19 +20,14 @@ std::string Where(const LogEvent& e) {
 
 }  // namespace
 
-LogFile ReadLog(std::string_view text, const std::string& name) {
+LogFile ReadLog(const std::vector<std::string>& lines, const std::string& name) {
     LogFile file;
     file.name = name;
     size_t lineNo = 0, long_ = 0;
-    // Lines end in CR LF, LF or CR; read as views into the text, not copied.
-    for (size_t start = 0; start < text.size();) {
-        size_t end = std::min(text.find('\n', start), text.size());
-        end = start + std::min(end - start, text.substr(start, end - start).find('\r'));
-        std::string_view line = text.substr(start, end - start);
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    for (const std::string& line : lines) {
         ++lineNo;
         if (line.find_first_not_of(' ') == std::string_view::npos) continue;
-        const LoggedEvent logged = ParseLogLine(line);
+        const LoggedEvent logged = ParseLogLine(line, NavigationColumnsRead::Skipped);
         const size_t fieldCount = logged.columnsRead;
         if (logged.number == "Event#") continue;
         if (!HoldsEvent(logged)) {
@@ -71,6 +66,10 @@ LogFile ReadLog(std::string_view text, const std::string& name) {
             file.shortLines.push_back(Where(e) + ": " + std::to_string(e.fields) + " fields, at least " +
                                       std::to_string(expected) + " expected");
     return file;
+}
+
+LogFile ReadLog(CruiseReader& cruise, const std::string& name) {
+    return ReadLog(cruise.CruiseLines(), name);
 }
 
 CruiseRecord Analyse(LogFile log, std::vector<LogFile> roleLogs) {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "record/cruise_store.h"
+
 namespace varnel {
 
 struct LogEvent {
@@ -28,7 +30,9 @@ struct LogFile {
 };
 
 // `name` names the file in what is reported.
-LogFile ReadLog(std::string_view text, const std::string& name);
+LogFile ReadLog(const std::vector<std::string>& lines, const std::string& name);
+// The cruise log of a store, as it holds it.
+LogFile ReadLog(CruiseReader& cruise, const std::string& name);
 
 struct Occupation {
     std::string line, station;

@@ -9,6 +9,7 @@
 #include "events/event_number.h"
 #include "events/pending_events.h"
 #include "events/recording.h"
+#include "events/store_of_station.h"
 #include "grid/grid_conversion.h"
 #include "grid/standard_stations.h"
 #include "lists/line_station_boxes.h"
@@ -72,15 +73,10 @@ void ShowNextEventNumber(Workstation& w) {
         }
     }
     if (!f.RollbackPending && RaiseEventNumberBox(f)) {
-        std::string last = f.dataFolder + f.Text1[0].text + "LastEvent.csv";
-        if (w.files().Exists(last)) {
-            auto lines = w.files().ReadLines(last);
-            std::string line = lines.empty() ? "" : lines.front();
-            if (line != f.LastEventLine) {
-                f.LastEventLine = line;
-                PutLastEventInGrid(w, line);
-                NotePickedUpEvent(w, line);
-            }
+        if (auto line = SharedStore(w)->Announced(); line && *line != f.LastEventLine) {
+            f.LastEventLine = *line;
+            PutLastEventInGrid(w, *line);
+            NotePickedUpEvent(w, *line);
         }
     }
     f.StatusBar1.panel[1] = "Reading Event Number file..." + IntText(f.NextEventNumber);

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "record/folder_store.h"
 #include "report/report_html.h"
 
 namespace varnel {
@@ -26,8 +27,10 @@ std::string Slurp(const std::string& path) {
 
 TEST(CruiseReport, MatchesTheReviewedReport) {
     const std::string dir = VARNEL_TEST_DATA "/report/";
-    auto record = Analyse(ReadLog(Slurp(dir + "0701JDEvents.csv"), "0701JDEvents.csv"),
-                          {ReadLog(Slurp(dir + "0701JDLab.csv"), "0701JDLab.csv")});
+    FileSystem fs;
+    FolderReader cruise(fs, {"", "", dir + "0701JDEvents.csv", "", ""}),
+        lab(fs, {"", "", dir + "0701JDLab.csv", "", ""});
+    auto record = Analyse(ReadLog(cruise, "0701JDEvents.csv"), {ReadLog(lab, "0701JDLab.csv")});
     std::string html = ReportHtml(record, {{"93.3", {"26.7", "28.0", "30.0"}}});
     if (std::getenv("VARNEL_UPDATE_GOLDEN")) std::ofstream(dir + "report.html", std::ios::binary) << html;
     EXPECT_EQ(html, Slurp(dir + "report.html"));
@@ -47,7 +50,7 @@ TEST(CruiseReport, DrawsAStationsOwnGrid) {
     ASSERT_EQ(grid.size(), 1u);
     EXPECT_EQ(grid[0].stations, (std::vector<std::string>{"30.0", "35.0"}));
     EXPECT_EQ(unread, std::vector<std::string>{"line 12.5: no station list file"});
-    std::string svg = MapSvg(Analyse(ReadLog("", "empty.csv"), {}), grid);
+    std::string svg = MapSvg(Analyse(ReadLog(std::vector<std::string>{}, "empty.csv"), {}), grid);
     EXPECT_NE(svg.find("<title>90.0 35.0</title>"), std::string::npos);
     EXPECT_EQ(svg.find(">93.3<"), std::string::npos);
 }

@@ -1,0 +1,100 @@
+#include "record/folder_store.h"
+
+#include "platform/numbers.h"
+#include "platform/shared_file_lock.h"
+#include "platform/strings.h"
+#include "record/html_table.h"
+#include "record/log_line.h"
+
+namespace varnel {
+
+FolderStore::FolderStore(Host& host, FolderStorePaths paths, LockWait waiting)
+    : host_(host), paths_(paths), waiting_(std::move(waiting)), reader_(host.Files(), std::move(paths)) {}
+
+const std::string& FolderStore::PathOf(Counter c) const {
+    return c == Counter::EventNumber ? paths_.eventNumber : paths_.orderOcc;
+}
+
+bool FolderStore::HasCounter(Counter c) {
+    return host_.Files().Exists(PathOf(c));
+}
+
+std::optional<double> FolderStore::ReadCounter(Counter c) {
+    auto lines = host_.Files().ReadLines(PathOf(c));
+    if (lines.empty() || Trim(lines.front()).empty()) return std::nullopt;
+    return Val(lines.front());
+}
+
+void FolderStore::SetCounter(Counter c, const std::string& text) {
+    host_.Files().ReplaceLines(PathOf(c), {text});
+}
+
+std::string FolderStore::DrawCounter(Counter c, const std::function<std::string(std::optional<double>)>& next) {
+    const std::string& path = PathOf(c);
+    SharedFileLock lock(host_, path, [&](const std::string& holder) {
+        if (waiting_) waiting_(path, holder);
+    });
+    std::string text = next(ReadCounter(c));
+    SetCounter(c, text);
+    return text;
+}
+
+void FolderStore::AddEvent(const PendingEvent& e, Delivery delivery, bool announce) {
+    auto& fs = host_.Files();
+    const bool again = delivery == Delivery::Again;
+    if (!e.html.empty()) {
+        bool present = false;
+        if (again && fs.Exists(e.html))
+            for (auto& l : fs.ReadLines(e.html)) present = present || l == e.htmlRow;
+        if (!present) AppendHtmlRow(fs, e.html, e.htmlRow, e.project, e.cruise);
+    }
+    if (!again || !EndHolds(fs, e.sharedLog, e.sharedLine)) fs.AppendLines(e.sharedLog, {e.sharedLine});
+    if (announce) fs.ReplaceLines(paths_.lastEvent, {e.sharedLine});
+    // The role log is made with its header; both go out in one write.
+    if (!fs.Exists(e.roleLog))
+        fs.AppendLines(e.roleLog, {RoleHeader(), e.roleLine});
+    else if (!again || !EndHolds(fs, e.roleLog, e.roleLine))
+        fs.AppendLines(e.roleLog, {e.roleLine});
+}
+
+void FolderStore::MarkCtdAtDepth(const std::string& roleLine) {
+    host_.Files().ReplaceLines(paths_.ctdAtDepth, {roleLine});
+}
+
+std::optional<std::string> FolderReader::Announced() {
+    if (!fs_.Exists(paths_.lastEvent)) return std::nullopt;
+    auto lines = fs_.ReadLines(paths_.lastEvent);
+    return lines.empty() ? "" : lines.front();
+}
+
+std::vector<LoggedEvent> FolderReader::EventsSince(StoreMark& mark) {
+    std::vector<LoggedEvent> events;
+    // The mark moves only when the read succeeds, so a reader that fails here sees the
+    // same start again next time.
+    StoreMark next =
+        mark.log == paths_.cruiseLog ? StoreMark{mark.log, mark.position, false} : StoreMark{paths_.cruiseLog, 0, true};
+    if (!fs_.Exists(next.log)) {
+        mark = next;
+        return events;
+    }
+    auto text = fs_.ReadFrom(next.log, next.position);
+    if (!text) {  // the log is now shorter: a new cruise or a replaced file
+        next = {next.log, 0, true};
+        text = fs_.ReadFrom(next.log, 0);
+        if (!text) return events;
+    }
+    size_t end = text->find_last_of("\r\n");
+    if (end != std::string::npos) {  // else a line is still being written
+        for (const auto& line : SplitLines(std::string_view(*text).substr(0, end + 1)))
+            events.push_back(ParseLogLine(line, NavigationColumnsRead::Skipped));
+        next.position += end + 1;
+    }
+    mark = next;
+    return events;
+}
+
+std::vector<std::string> FolderReader::CruiseLines() {
+    return fs_.ReadLines(paths_.cruiseLog);
+}
+
+}  // namespace varnel
