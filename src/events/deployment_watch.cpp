@@ -130,6 +130,7 @@ void WatchDeployments(Workstation& w) {
 
 void NoteRecordedEvent(Workstation& w) {
     auto& f = w.frmActivity;
+    // The strip reads no local clock columns: the event's time is its UTC time.
     NoteLoggedEvent(f.deployments, EventOnScreen(f, DateTime{}), NowS(w));
     ShowDeployments(w);
 }

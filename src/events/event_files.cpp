@@ -1,8 +1,5 @@
 #include "events/event_files.h"
 
-#include <cstring>
-#include <optional>
-
 #include "events/event_number.h"
 #include "events/pending_events.h"
 #include "events/store_of_station.h"
@@ -61,10 +58,6 @@ void AppendWithHeader(FileSystem& fs, const std::string& path, const std::string
     else
         fs.AppendLines(path, {line}, sync);
 }
-
-}  // namespace
-
-namespace {
 
 // The shared lines of the event on screen, as the shared files will hold them.
 PendingEvent SharedLines(Workstation& w, const LoggedEvent& event) {

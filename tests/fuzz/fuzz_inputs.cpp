@@ -25,6 +25,10 @@
 #include "nav/receiver_status.h"
 #include "platform/files.h"
 #include "platform/headless/headless_host.h"
+#include "record/deployments.h"
+#include "record/journal_entry.h"
+#include "record/log_line.h"
+#include "report/report_html.h"
 
 using namespace varnel;
 
@@ -110,12 +114,31 @@ void Lists(Station& s, const std::string& text) {
     LoadCommentOptions(s.w);
 }
 
+// Cruise logs and journal entries: read, analysed, and a line of a logged event's form
+// written back byte for byte.
+void Logs(Station&, const std::string& text) {
+    auto lines = SplitLines(text);
+    DeploymentBook book;
+    for (const auto& l : lines) {
+        LoggedEvent e = ParseLogLine(l);
+        if (e.columnsRead >= EventColumnCount() && SharedCruiseLogLine(e) != l) __builtin_trap();
+        NoteLogLine(book, l, 0);
+        if (auto entry = ParseJournalEntry(l)) {
+            auto again = ParseJournalEntry(JournalEntryLine(*entry));
+            if (!again || again->sharedLine != entry->sharedLine || again->cruise != entry->cruise) __builtin_trap();
+        }
+    }
+    (void)OpenOperations(book, 0);
+    (void)ReportHtml(Analyse(ReadLog(lines, "fuzz.csv"), {}), StarterGrid());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     static Station s;
-    static void (*const readers[])(Station&, const std::string&) = {Sentences, SerialLine,    Datagrams,
-                                                                    MetRecord, Configuration, Lists};
-    if (size > 0) readers[data[0] % 6](s, std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+    static void (*const readers[])(Station&, const std::string&) = {Sentences,     SerialLine, Datagrams, MetRecord,
+                                                                    Configuration, Lists,      Logs};
+    if (size > 0)
+        readers[data[0] % std::size(readers)](s, std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
     return 0;
 }
