@@ -4,6 +4,7 @@
 
 #include "app/starter_station.h"
 #include "config/configuration.h"
+#include "config/navigation_source.h"
 #include "events/deployment_watch.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
@@ -234,11 +235,11 @@ void RunStartUp(Workstation& w) {
     // The navigation source. GPS and UDP open the GPS serial window and hide the main
     // window until the operator has started the input there; an unknown source
     // leaves the source as it was.
-    std::string source = UCase(Trim(c[11]));
-    if (source == "GPS" || source == "UDP") {
+    const NavSource source = ParseNavSource(c[11]);
+    if (source == NavSource::Gps || source == NavSource::Udp) {
         f.NavSource = source;
         f.menu.mnuAuto.checked = true;
-        if (source == "UDP") {
+        if (source == NavSource::Udp) {
             int port = static_cast<int>(Val(c[12]));
             if (port <= 0 || port > 65535) port = 5005;
             if (!w.host.UdpListen(port))
@@ -248,15 +249,15 @@ void RunStartUp(Workstation& w) {
         }
         ShowCommCheck(w);
         f.visible = false;
-    } else if (source == "KNORR") {
-        f.NavSource = "KNORR";
+    } else if (source == NavSource::Knorr) {
+        f.NavSource = NavSource::Knorr;
         f.menu.mnuAuto.checked = true;
-    } else if (source == "MET") {
-        f.NavSource = "MET";
-    } else if (source == "JORDAN" || source == "SCS") {
-        f.NavSource = "SCS";
-    } else if (source == "NETWORK") {
-        f.NavSource = "NETWORK";
+    } else if (source == NavSource::Met) {
+        f.NavSource = NavSource::Met;
+    } else if (source == NavSource::Scs) {
+        f.NavSource = NavSource::Scs;
+    } else if (source == NavSource::Network) {
+        f.NavSource = NavSource::Network;
         f.menu.mnuAuto.checked = true;
     }
     // The Line.Sta mode; any other value keeps the menu's ticks as they are.

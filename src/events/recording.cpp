@@ -58,7 +58,7 @@ void RaiseFromFile(Workstation& w, int delta) {
 
 void Start(Workstation& w) {
     auto& f = w.frmActivity;
-    if (f.NavSource == "GPS" && w.frmCommCheck.btnGo.caption == "GO") {
+    if (f.NavSource == NavSource::Gps && w.frmCommCheck.btnGo.caption == "GO") {
         if (w.host.MsgBox("GPS is not started, return to GPS startup form? Y/N", Buttons::YesNo, Icon::Error,
                           "GPS not logging, return to activate?") == Answer::Yes) {
             w.frmCommCheck.loaded = true;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "config/navigation_source.h"
 #include "platform/controls.h"
 #include "record/deployment_book.h"
 
@@ -70,7 +71,8 @@ struct ActivityForm {
     std::string homeFolder, dataFolder, navFolder, commentOptPath, initialsPath;
     std::string EventListPath, EventRole;
     std::string EvNumNetPath, EvNumPath, EvNumLocalPath, CurrPosFile;
-    std::string PreloadMode, EventScheme, NavSource;
+    std::string PreloadMode, EventScheme;
+    varnel::NavSource NavSource = varnel::NavSource::None;
     int SamplingInterval = 0;
     bool MultiMode = false;
     bool NetworkMode = true;

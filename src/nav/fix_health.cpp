@@ -48,7 +48,8 @@ void ShowFixHealth(Workstation& w, const GpsTexts& g) {
     long long staleS = 3LL * (f.SamplingInterval > 0 ? f.SamplingInterval : 15000) / 1000;
     const auto& c = w.frmCommCheck;
     std::optional<long long> measured;
-    if ((f.NavSource == "GPS" || f.NavSource == "UDP") && c.haveClockOffset) measured = c.clockOffsetS;
+    if ((f.NavSource == NavSource::Gps || f.NavSource == NavSource::Udp) && c.haveClockOffset)
+        measured = c.clockOffsetS;
     FixHealth h = JudgeFix(g.fixQuality, age, fileMs < 0 ? -1 : fileMs / 1000, staleS < 10 ? 10 : staleS, measured);
     bar.panel[8] = h.text;
     bar.panelAlert[8] = h.alert;

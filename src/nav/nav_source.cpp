@@ -44,11 +44,11 @@ bool LooksLikeRecord(const std::string& d) {
 
 void ReadPosition(Workstation& w, float& lat, float& lon) {
     auto& f = w.frmActivity;
-    const std::string& src = f.NavSource;
-    if (src == "UDP") PollUdp(w);
-    bool nmeaFile =
-        src == "NETWORK" || src == "GPS" || src == "SCS" || src == "KNORR" || (src == "UDP" && f.udpRecord.empty());
-    if (src == "UDP" && !f.udpRecord.empty()) {
+    const NavSource src = f.NavSource;
+    if (src == NavSource::Udp) PollUdp(w);
+    bool nmeaFile = src == NavSource::Network || src == NavSource::Gps || src == NavSource::Scs ||
+                    src == NavSource::Knorr || (src == NavSource::Udp && f.udpRecord.empty());
+    if (src == NavSource::Udp && !f.udpRecord.empty()) {
         std::vector<std::string> x(51);
         SplitFields(f.udpRecord, x, 51);
         f.Text1[1].text = x[1];
@@ -60,7 +60,7 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
         return;
     }
     if (!w.files().Exists(f.CurrPosFile)) {
-        if (src == "KNORR")
+        if (src == NavSource::Knorr)
             f.StatusBar1.panel[1] = "Reading Current Position file...";
         else
             f.StatusBar1.panel[1] = "Unable to find " + f.CurrPosFile + " file - retrying...";
@@ -79,7 +79,7 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
         f.Text1[3].text = FormatSingle(lat, "00.00000");
         f.Text1[4].text = FormatSingle(lon, "#000.00000");
         ShowFixHealth(w, g);
-    } else if (src == "MET") {
+    } else if (src == NavSource::Met) {
         ParseMetItems(w.files().ReadAll(f.CurrPosFile), f.metItems, f.metLaPos, f.metLoPos);
         f.StatusBar1.panel[1] = "Reading Current Position file...";
         f.Text1[1].text = ConvertNavDate(f.metItems[1]);

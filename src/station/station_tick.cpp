@@ -125,7 +125,7 @@ void Timer1_Timer(Workstation& w) {
                 UpdateGrid(w, lat, lon);
                 break;
             } catch (const std::exception&) {
-                if (f.NavSource != "MET") {
+                if (f.NavSource != NavSource::Met) {
                     f.StatusBar1.panel[1] = "Unable to read the navigation from " + f.CurrPosFile + " - retrying...";
                     break;
                 }

@@ -49,7 +49,7 @@ struct Station {
         f.homeFolder = "C:\\VarnelGPS\\";
         f.dataFolder = "Q:\\E\\";
         f.CurrPosFile = "Q:\\E\\CurrPos.txt";
-        f.NavSource = "UDP";
+        f.NavSource = NavSource::Udp;
         f.EventListPath = "C:\\VarnelGPS\\BridgeEvents.txt";
         f.commentOptPath = "C:\\VarnelGPS\\CommentOpt.txt";
         w.files().CreateFolder(f.homeFolder);

@@ -37,6 +37,9 @@ std::string Text(T v) requires std::is_integral_v<T> {
 std::string Text(bool v) {
     return v ? "true" : "false";
 }
+std::string Text(NavSource s) {
+    return std::string(NavSourceName(s));
+}
 
 }  // namespace
 
