@@ -135,7 +135,7 @@ void AppendHtmlRow(FileSystem& fs, const std::string& path, const std::string& r
 namespace {
 
 bool SavingAllowed(const ActivityForm& f) {
-    return f.Command1[0].caption == "Saving Event" || f.Command1[0].caption == "Record Event";
+    return RecorderStateOf(f) == RecorderState::Saving || RecorderStateOf(f) == RecorderState::Ready;
 }
 
 // Appends one line, writing the header first when the file is new; both go out in one write.

@@ -33,12 +33,12 @@ void CommonEnding(Workstation& w, bool pause) {
         f.ManualEventNumber = false;
         w.host.Pause(3000);
     }
-    f.Command1[0].caption = "Record Event";
+    ShowRecorderState(f, RecorderState::Ready);
     f.Command1[0].enabled = true;
 }
 
 void BackToRecordEvent(ActivityForm& f) {
-    f.Command1[0].caption = "Record Event";
+    ShowRecorderState(f, RecorderState::Ready);
     f.Command1[0].enabled = true;
 }
 
@@ -66,7 +66,7 @@ void Start(Workstation& w) {
             return;
         }
     }
-    f.Command1[0].caption = "Record Event";
+    ShowRecorderState(f, RecorderState::Ready);
     f.Command1[0].tooltip = "Saves the event number and all data displayed into the Cruise events log.";
     f.Timer1.interval = f.SamplingInterval;  // the display polls at the configured rate from now on
     CommonEnding(w, true);
@@ -85,7 +85,7 @@ void RecordEvent(Workstation& w) {
     }
     f.Timer1.interval = f.SamplingInterval;
     f.Timer1.enabled = true;
-    f.Command1[0].caption = "Saving Event";
+    ShowRecorderState(f, RecorderState::Saving);
     f.Command1[0].enabled = false;
     if (f.menu.mnuAuto.enabled) {
         if (Val(f.Text1[3].text) == 0 && Val(f.Text1[4].text) == 0) {
@@ -210,21 +210,21 @@ void Command1_Click(Workstation& w, int index) {
     switch (index) {
         case 0:
             f.EvNumRetries = 0;
-            if (f.Command1[0].caption == "Start")
+            if (RecorderStateOf(f) == RecorderState::Start)
                 Start(w);
-            else if (f.Command1[0].caption == "Standingby") {
-                f.Command1[0].caption = "Record Event";
+            else if (RecorderStateOf(f) == RecorderState::StandingBy) {
+                ShowRecorderState(f, RecorderState::Ready);
                 f.Command1[1].caption = "Standby";
                 CommonEnding(w, true);
-            } else if (f.Command1[0].caption == "Record Event")
+            } else if (RecorderStateOf(f) == RecorderState::Ready)
                 RecordEvent(w);
             break;
         case 1:
-            if (f.Command1[0].caption == "Record Event") {
-                f.Command1[0].caption = "Standingby";
+            if (RecorderStateOf(f) == RecorderState::Ready) {
+                ShowRecorderState(f, RecorderState::StandingBy);
                 f.Command1[1].caption = "Resume";
-            } else if (f.Command1[0].caption == "Standingby") {
-                f.Command1[0].caption = "Record Event";
+            } else if (RecorderStateOf(f) == RecorderState::StandingBy) {
+                ShowRecorderState(f, RecorderState::Ready);
                 f.Command1[1].caption = "Standby";
             }
             if (!f.Command1[0].enabled) f.Command1[0].enabled = true;

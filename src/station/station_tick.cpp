@@ -114,7 +114,7 @@ void Timer1_Timer(Workstation& w) {
     SendWaitingEvents(w);
     WatchDeployments(w);
     float lat = 0, lon = 0;
-    if (f.Command1[0].caption == "Record Event") {
+    if (RecorderStateOf(f) == RecorderState::Ready) {
         DateTime now = w.host.Now();
         f.Text2.text = ShortDate(now) + "," + LongTime(now);
         int retries = 0;
