@@ -54,10 +54,10 @@ struct Bench {
         root = fs::temp_directory_path() / ("varnel-bench-" + std::to_string(::getpid()));
         fs::remove_all(root);
         CfgLines cfg = StarterConfiguration();
-        cfg[2] = "0701JD";
-        cfg[3] = cfg[4] = "Q:\\E\\";
-        cfg[10] = "NETWORK";
-        cfg[17] = "";
+        cfg[CfgLine::Cruise] = "0701JD";
+        cfg[CfgLine::DataDirectory] = cfg[CfgLine::NavDirectory] = "Q:\\E\\";
+        cfg[CfgLine::NetworkOrLocal] = "NETWORK";
+        cfg[CfgLine::PreloadMode] = "";
         std::string text;
         for (int i = 1; i <= 20; ++i) text += cfg[i] + "\r\n";
         Write(root / "C/VarnelGPS/VarnelGPS.cfg", text);
@@ -76,7 +76,7 @@ struct Bench {
         host = std::make_unique<HeadlessHost>(DriveMap{root.string(), {}});
         for (int i = 0; i < 4; ++i) host->answers.push_back(Answer::Yes);
         w = std::make_unique<Workstation>(*host);
-        w->cfg[17] = preload;
+        w->cfg[CfgLine::PreloadMode] = preload;
         Activity_Form_Load(*w);
         Command1_Click(*w, 0);
     }

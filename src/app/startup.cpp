@@ -50,21 +50,21 @@ bool ReadConfigurationAtStartUp(Workstation& w) {
 void DerivePaths(Workstation& w) {
     auto& f = w.frmActivity;
     auto& c = w.cfg;
-    f.dataFolder = c[3];
-    f.navFolder = c[4];
-    f.commentOptPath = f.homeFolder + c[18];
-    f.EventListPath = f.homeFolder + c[5];
-    f.EventRole = RoleFromListName(c[5]);
+    f.dataFolder = c.DataDirectory();
+    f.navFolder = c.NavDirectory();
+    f.commentOptPath = f.homeFolder + c.CommentOptionsFile();
+    f.EventListPath = f.homeFolder + c.EventListFile();
+    f.EventRole = RoleFromListName(c.EventListFile());
     f.frmSelectEvent.caption = f.EventRole + " Events";
-    f.initialsPath = f.homeFolder + c[6];
-    f.EvNumNetPath = f.dataFolder + c[7];
+    f.initialsPath = f.homeFolder + c.InitialsFile();
+    f.EvNumNetPath = f.dataFolder + c.EventNumberFile();
     f.EvNumPath = f.EvNumNetPath;
     f.menu.mnuEventNumFile.caption = f.EvNumPath;
-    f.EvNumLocalPath = f.homeFolder + c[7];
-    f.CurrPosFile = f.navFolder + c[8];
+    f.EvNumLocalPath = f.homeFolder + c.EventNumberFile();
+    f.CurrPosFile = f.navFolder + c.PositionFile();
     f.menu.mnuCurrPos.caption = f.CurrPosFile;
-    f.PreloadMode = c[17];
-    f.EventScheme = UCase(c[19]);
+    f.PreloadMode = c.PreloadMode();
+    f.EventScheme = UCase(c.EventNumberScheme());
     const std::string& list = f.EventListPath;
     if (Contains(list, "Lab") || Contains(list, "Cruise"))
         f.helpPage = "file:///C:/VarnelGPS/help/html/lab.html";
@@ -79,7 +79,7 @@ void DerivePaths(Workstation& w) {
 void NumberingLayout(Workstation& w) {
     auto& f = w.frmActivity;
     int col0, boxWidth, comboLeft, comboWidth;
-    if (f.EventScheme == "JULIAN" && UCase(w.cfg[20]) == "LONG") {
+    if (f.EventScheme == "JULIAN" && UCase(w.cfg.EventModes()) == "LONG") {
         col0 = 1000;
         boxWidth = 112;
         comboLeft = 120;
@@ -192,18 +192,18 @@ void RunStartUp(Workstation& w) {
     f.homeFolder = kHomeFolder;
     const bool starter = ReadConfigurationAtStartUp(w);
     DerivePaths(w);
-    f.caption = c[1] + " " + c[2] + " " + "Cruise Electronic Event Log";
+    f.caption = c.Project() + " " + c.Cruise() + " " + "Cruise Electronic Event Log";
     f.frmSelectEvent.tooltip = "Events loaded from " + f.EventListPath + " (Double-click to edit)";
     // The sampling interval in milliseconds; no usable value means the 15-second default.
-    double rate = RoundHalfEven(Val(c[9]));
+    double rate = RoundHalfEven(Val(c.SamplingRate()));
     f.SamplingInterval = (rate > 0 && rate < 2e9) ? static_cast<int>(rate) : 0;
-    f.Text1[0].text = c[2];  // the cruise box
+    f.Text1[0].text = c.Cruise();  // the cruise box
     ReadOrderOcc(w, f.OrdOcc);
     if (f.SamplingInterval == 0) f.SamplingInterval = 15000;
     f.gridRow = 1;
     // A MULTI station picks several events at once from check boxes; any other
     // picks one event from option buttons.
-    if (Contains(c[20], "MULTI")) {
+    if (Contains(c.EventModes(), "MULTI")) {
         f.frmSelectMulti.visible = true;
         f.frmSelectEvent.visible = false;
         f.MultiMode = true;
@@ -226,7 +226,7 @@ void RunStartUp(Workstation& w) {
     f.visible = true;
     // A configuration that asks for NETWORK turns network mode back on even when the
     // operator chose local operation in the event-number discovery.
-    if (c[10] == "NETWORK" || f.NetworkMode) {
+    if (c.NetworkOrLocal() == "NETWORK" || f.NetworkMode) {
         f.NetworkMode = true;
         const std::string text = "Auto/Network Mode Enabled - Press Start to load Current Position.";
         f.StatusBar1.panel[1] = text;
@@ -235,12 +235,12 @@ void RunStartUp(Workstation& w) {
     // The navigation source. GPS and UDP open the GPS serial window and hide the main
     // window until the operator has started the input there; an unknown source
     // leaves the source as it was.
-    const NavSource source = ParseNavSource(c[11]);
+    const NavSource source = ParseNavSource(c.NavSourceWord());
     if (source == NavSource::Gps || source == NavSource::Udp) {
         f.NavSource = source;
         f.menu.mnuAuto.checked = true;
         if (source == NavSource::Udp) {
-            int port = static_cast<int>(Val(c[12]));
+            int port = static_cast<int>(Val(c.ComPort()));
             if (port <= 0 || port > 65535) port = 5005;
             if (!w.host.UdpListen(port))
                 w.Msg("Unable to listen for navigation on UDP port " + std::to_string(port) +
@@ -262,15 +262,15 @@ void RunStartUp(Workstation& w) {
     }
     // The Line.Sta mode; any other value keeps the menu's ticks as they are.
     auto& m = f.menu;
-    if (c[16] == "CALCULATE") {
+    if (c.LineStationMethod() == "CALCULATE") {
         m.mnuCalcLine.checked = true;
         m.mnuStndLine.checked = false;
         m.mnuSelectLine.checked = false;
-    } else if (c[16] == "STANDARD") {
+    } else if (c.LineStationMethod() == "STANDARD") {
         m.mnuStndLine.checked = true;
         m.mnuCalcLine.checked = false;
         m.mnuSelectLine.checked = false;
-    } else if (c[16] == "SELECT") {
+    } else if (c.LineStationMethod() == "SELECT") {
         m.mnuSelectLine.checked = true;
         m.mnuCalcLine.checked = false;
         m.mnuStndLine.checked = false;

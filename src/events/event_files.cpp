@@ -168,7 +168,7 @@ PendingEvent SharedLines(Workstation& w, const LoggedEvent& event) {
     if (f.menu.mnuhtml.checked) {
         e.html = data + cruise + "Events.htm";
         e.htmlRow = HtmlTableRow(event);
-        e.project = w.cfg[1];
+        e.project = w.cfg.Project();
         e.cruise = cruise;
     }
     return e;
@@ -210,7 +210,7 @@ void SaveEventLocal(Workstation& w) {
     };
     if (f.menu.mnuhtml.checked) {
         std::string path = home + cruise + "Events.htm";
-        attempt(path, [&] { AppendHtmlRow(w.files(), path, HtmlTableRow(event), w.cfg[1], cruise); });
+        attempt(path, [&] { AppendHtmlRow(w.files(), path, HtmlTableRow(event), w.cfg.Project(), cruise); });
     }
     std::string log = home + cruise + "Events.csv";
     attempt(log, [&] { AppendWithHeader(w.files(), log, LocalHeader(), LocalCruiseLogLine(event), true); });

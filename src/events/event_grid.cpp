@@ -86,7 +86,7 @@ void ChoosePreloadMode(Workstation& w, const std::string& mode) {
         for (auto* it : items) it->checked = false;
         items[i]->checked = true;
         w.frmActivity.PreloadMode = mode;
-        w.cfg[17] = mode;
+        w.cfg.SetPreloadMode(mode);
     }
 }
 

@@ -39,7 +39,7 @@ bool IsJulian(const ActivityForm& f) {
 }
 
 std::string JulianText(Workstation& w) {
-    return MakeJulianNumber(w.host, w.cfg[20]).Text();
+    return MakeJulianNumber(w.host, w.cfg.EventModes()).Text();
 }
 
 bool RaiseEventNumberBox(ActivityForm& f) {

@@ -66,7 +66,7 @@ void mnuCalcLine_Click(Workstation& w) {
     Tick(f.menu, f.menu.mnuCalcLine);
     f.Combo3.text = f.CalcLine;
     f.Combo4.text = f.CalcSta;
-    w.cfg[16] = "CALCULATE";
+    w.cfg.SetLineStationMethod("CALCULATE");
 }
 
 void mnuStndLine_Click(Workstation& w) {
@@ -75,7 +75,7 @@ void mnuStndLine_Click(Workstation& w) {
     Tick(f.menu, f.menu.mnuStndLine);
     f.Combo3.text = f.StndLine;
     f.Combo4.text = f.StndSta;
-    w.cfg[16] = "STANDARD";
+    w.cfg.SetLineStationMethod("STANDARD");
 }
 
 void mnuSelectLine_Click(Workstation& w) {
@@ -84,7 +84,7 @@ void mnuSelectLine_Click(Workstation& w) {
     Tick(f.menu, f.menu.mnuSelectLine);
     f.Combo3.text = f.Combo3.items.empty() ? "" : f.Combo3.items.front();
     f.Combo4.text = f.Combo4.items.empty() ? "" : f.Combo4.items.front();
-    w.cfg[16] = "SELECT";
+    w.cfg.SetLineStationMethod("SELECT");
 }
 
 }  // namespace varnel

@@ -102,7 +102,7 @@ bool LoadEventListWithRetry(Workstation& w, ListOccasion occasion) {
 
 void OfferConfigurationSave(Workstation& w, const std::string& eventFile) {
     if (!w.AskYes("Save to VarnelGPS.cfg? Y/N", "Save change to cfg?", Icon::None, Answer::No)) return;
-    w.cfg[5] = eventFile;
+    w.cfg.SetEventListFile(eventFile);
     try {
         WriteConfiguration(w.files(), w.cfg, false);
     } catch (const FileError& e) {

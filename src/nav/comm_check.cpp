@@ -35,8 +35,8 @@ std::string SettingsText(const CommCheckForm& c, std::string& baud) {
 void CommCheck_Form_Load(Workstation& w) {
     auto& c = w.frmCommCheck;
     c.loaded = true;
-    c.Text2[0].text = w.cfg[14];
-    c.Text2[1].text = w.cfg[15];
+    c.Text2[0].text = w.cfg.PrimarySentence();
+    c.Text2[1].text = w.cfg.SecondSentence();
     c.Timer1.interval = 5000;
     c.Timer1.enabled = true;
     if (w.host.SerialIsOpen()) {
@@ -46,15 +46,15 @@ void CommCheck_Form_Load(Workstation& w) {
     } else {
         c.reading = 0;
     }
-    double n = Val(w.cfg[12]) - 1;
+    double n = Val(w.cfg.ComPort()) - 1;
     if (n >= 0 && n <= 4)
         SelectOption(c.Option1, static_cast<int>(n));
     else if (n > 4) {
         SelectOption(c.Option1, 4);
-        c.Text1.text = Trim(w.cfg[12]);
+        c.Text1.text = Trim(w.cfg.ComPort());
     }
     c.Command1.enabled = false;
-    auto fields = SplitAtCommas(w.cfg[13]);
+    auto fields = SplitAtCommas(w.cfg.ComSettings());
     if (fields.size() > 4) {
         w.Msg("Other settings not configurable...");
         return;
@@ -165,9 +165,9 @@ void CommCheck_Command1_Click(Workstation& w) {
             w.Msg("Please enter the commport value before saving settings");
             return;
         }
-        w.cfg[12] = NumText(Val(c.Text1.text));
+        w.cfg.SetComPort(NumText(Val(c.Text1.text)));
     } else {
-        w.cfg[12] = IntText(sel + 1);
+        w.cfg.SetComPort(IntText(sel + 1));
     }
     std::string baud;
     std::string settings = SettingsText(c, baud);
@@ -175,7 +175,7 @@ void CommCheck_Command1_Click(Workstation& w) {
         w.Msg("Enter the baud rate in the text box and try again!");
         return;
     }
-    w.cfg[13] = settings;
+    w.cfg.SetComSettings(settings);
     try {
         WriteConfiguration(w.files(), w.cfg, true);
         c.Command1.enabled = false;
@@ -194,7 +194,7 @@ void CommCheck_Option_Click(Workstation& w, int group, int index) {
     switch (group) {
         case 1:
             SelectOption(c.Option1, index);
-            if (index + 1 != static_cast<int>(Val(w.cfg[12]))) c.Command1.enabled = true;
+            if (index + 1 != static_cast<int>(Val(w.cfg.ComPort()))) c.Command1.enabled = true;
             return;
         case 2:
             SelectOption(c.Option2, index);

@@ -109,7 +109,7 @@ void Timer1_Timer(Workstation& w) {
         f.Timer1.enabled = false;
         return;
     }
-    double rate = Val(w.cfg[9]);
+    double rate = Val(w.cfg.SamplingRate());
     f.Timer1.interval = rate > 0 ? static_cast<int>(std::min(RoundHalfEven(rate), 2.0e9)) : 20000;
     SendWaitingEvents(w);
     WatchDeployments(w);

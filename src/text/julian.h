@@ -14,7 +14,7 @@ struct JulianNumber {
     std::string Text() const { return day + "." + time; }
 };
 
-// timeForm is configuration line 20: "LONG" in any case gives the long time (with
+// timeForm is the configuration's event modes: "LONG" in any case gives the long time (with
 // seconds), anything else the short time.
 JulianNumber MakeJulianNumber(Host& host, std::string_view timeForm);
 
