@@ -203,7 +203,7 @@ BENCHMARK(BM_Raw_SaveEventFileOps)->Unit(benchmark::kMillisecond);
 void BM_Preload100k(benchmark::State& s) {
     static const char* modes[] = {"LASTEVENT", "LASTSTA", "ALLEVENTS", "CURRENTSTA"};
     Bench b(modes[s.range(0)], 100000);
-    for (auto _ : s) PreloadEvents(*b.w);
+    for (auto _ : s) PreloadEvents(b.w->files(), b.w->frmActivity);
     s.SetLabel(modes[s.range(0)]);
 }
 BENCHMARK(BM_Preload100k)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);

@@ -28,7 +28,7 @@ bool ReadConfigurationAtStartUp(Workstation& w) {
     bool starter = false;
     if (!fs.Exists(kConfigPath)) {
         try {
-            WriteStarterStation(fs, w.host.GuideFolder());
+            WriteStarterStation(fs, w.services.GuideFolder());
             starter = true;
         } catch (const FileError& e) {
             w.Msg(std::string("No configuration was found and no starter station could be written: ") + e.what() +
@@ -162,12 +162,12 @@ void LoadLists(Workstation& w) {
             LoadInitials(w);
             LoadLineList(w);
             ShowFirstEntries(f);
-            PreloadEvents(w);
+            PreloadEvents(w.files(), f);
             return;
         } catch (const std::exception& e) {
             if (!armed) throw;
             w.Msg("Event File is not available...retrying");
-            w.host.Pause(1000);
+            w.services.Pause(1000);
             if (round >= kListRetryRounds) {
                 w.Msg("Unable to read " + f.EventListPath + " after " + std::to_string(round) + " tries (" + e.what() +
                           "). The logger goes on without it; fix the file and pick the role list again.",
@@ -242,7 +242,7 @@ void RunStartUp(Workstation& w) {
         if (source == NavSource::Udp) {
             int port = static_cast<int>(Val(c.ComPort()));
             if (port <= 0 || port > 65535) port = 5005;
-            if (!w.host.UdpListen(port))
+            if (!w.services.UdpListen(port))
                 w.Msg("Unable to listen for navigation on UDP port " + std::to_string(port) +
                           ". Check that no other program uses it.",
                       Icon::Exclamation);
@@ -294,7 +294,7 @@ void Activity_Form_Load(Workstation& w) {
 }
 
 void RestartProgram(Workstation& w) {
-    if (w.host.SerialIsOpen()) w.host.SerialClose();
+    if (w.services.SerialIsOpen()) w.services.SerialClose();
     w.frmCommCheck = CommCheckForm();
     w.frmActivity = ActivityForm();
     Activity_Form_Load(w);

@@ -13,7 +13,7 @@ namespace {
 constexpr long long kSnoozeS = 30 * 60;
 
 long long NowS(Workstation& w) {
-    return EpochSeconds(w.host.UtcNow());
+    return EpochSeconds(w.services.UtcNow());
 }
 
 std::string LogPath(const ActivityForm& f) {

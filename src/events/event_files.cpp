@@ -182,7 +182,7 @@ void SaveEventLocal(Workstation& w) {
     if (!SavingAllowed(f)) return;
     const std::string home = f.homeFolder;
     const std::string cruise = f.Text1[0].text;
-    const LoggedEvent event = EventOnScreen(f, w.host.Now());
+    const LoggedEvent event = EventOnScreen(f, w.services.Now());
     // The event goes into the journal first, so that its shared lines are sent later
     // if the shared writes do not all complete (events entered by hand with Auto-Fill
     // off stay on this station, as they always have).
@@ -225,7 +225,7 @@ void SaveEventNetwork(Workstation& w) {
     const std::string journal = PendingJournalPath(f);
     const std::string data = f.dataFolder;
     const std::string cruise = f.Text1[0].text;
-    PendingEvent e = SharedLines(w, EventOnScreen(f, w.host.Now()));
+    PendingEvent e = SharedLines(w, EventOnScreen(f, w.services.Now()));
     if (f.eventJournaled) {
         try {
             auto entries = ReadPendingEvents(fs, journal);
@@ -293,7 +293,7 @@ void NextOrderOcc(Workstation& w, std::string& result) {
             result = "-99";
             return;
         }
-        SharedFileLock lock(w.host, path, ShowLockWait(f, path));
+        SharedFileLock lock(w.services, path, ShowLockWait(f, path));
         auto lines = w.files().ReadLines(path);
         result = NumText(Val(lines.empty() ? "" : lines.front()) + 1);
         w.files().ReplaceLines(path, {result});

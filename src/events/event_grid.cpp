@@ -36,14 +36,13 @@ void FillRow(Grid& g, int row, const LoggedEvent& e, bool shortPosition, bool wi
 
 }  // namespace
 
-void PreloadEvents(Workstation& w) {
-    auto& f = w.frmActivity;
+void PreloadEvents(FileSystem& fs, ActivityForm& f) {
     auto& g = f.EventLog;
     f.gridRow = 0;
     std::string path = SharedLog(f);
-    if (!w.files().Exists(path)) return;
+    if (!fs.Exists(path)) return;
     try {
-        auto lines = w.files().ReadLines(path);
+        auto lines = fs.ReadLines(path);
         for (const auto& l : lines)
             if (l.size() >= 11) f.LastEventLine = l;
         const LoggedEvent last = ParseLogLine(f.LastEventLine);
@@ -113,8 +112,8 @@ void EventLog_DblClick(Workstation& w, int row) {
 
 void Text1_DblClick(Workstation& w) {
     auto& f = w.frmActivity;
-    if (w.host.MsgBox("This field is auto-incremented by the program! Manual entry override? Y/N?", Buttons::YesNo,
-                      Icon::Error, "Enter Event Number Manually Y/N?") != Answer::Yes)
+    if (w.prompts.MsgBox("This field is auto-incremented by the program! Manual entry override? Y/N?", Buttons::YesNo,
+                         Icon::Error, "Enter Event Number Manually Y/N?") != Answer::Yes)
         return;
     f.Text1[5].locked = false;
     f.ManualEventNumber = true;

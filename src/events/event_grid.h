@@ -9,7 +9,8 @@
 
 namespace varnel {
 
-void PreloadEvents(Workstation& w);
+// The grid's rows from the shared cruise log, as the preload mode chooses them.
+void PreloadEvents(FileSystem& fs, ActivityForm& f);
 void ChoosePreloadMode(Workstation& w, const std::string& mode);
 void EventLog_DblClick(Workstation& w, int row);
 void Text1_DblClick(Workstation& w);

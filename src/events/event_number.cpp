@@ -39,7 +39,7 @@ bool IsJulian(const ActivityForm& f) {
 }
 
 std::string JulianText(Workstation& w) {
-    return MakeJulianNumber(w.host, w.cfg.EventModes()).Text();
+    return MakeJulianNumber(w.services, w.cfg.EventModes()).Text();
 }
 
 bool RaiseEventNumberBox(ActivityForm& f) {
@@ -157,7 +157,7 @@ DrawResult DrawEventNumber(Workstation& w) {
     int failures = 0;
     for (;;) {
         try {
-            SharedFileLock lock(w.host, f.EvNumPath, ShowLockWait(f, f.EvNumPath));
+            SharedFileLock lock(w.services, f.EvNumPath, ShowLockWait(f, f.EvNumPath));
             TakeNumberFromFile(w, 1);
             f.StatusBar1.panel[1] = "Reading Event Number file..." + std::string(f.NextEventNumber >= 0 ? " " : "") +
                                     IntText(f.NextEventNumber);
@@ -168,7 +168,7 @@ DrawResult DrawEventNumber(Workstation& w) {
             w.Msg(kCounterFull, Icon::Exclamation);
             return DrawResult::Cancelled;
         } catch (const FileError&) {
-            w.host.Pause(2000);
+            w.services.Pause(2000);
             ++failures;
             if (failures <= 6) continue;
             if (w.AskYes("Having trouble reading " + f.EvNumPath + " Y to retry after checking Q is available.",

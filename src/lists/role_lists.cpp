@@ -95,7 +95,7 @@ bool LoadEventListWithRetry(Workstation& w, ListOccasion occasion) {
                       ". The panel keeps its current events.");
                 return false;
             }
-            w.host.Pause(1000);
+            w.services.Pause(1000);
         }
     }
 }

@@ -39,9 +39,9 @@ void CommCheck_Form_Load(Workstation& w) {
     c.Text2[1].text = w.cfg.SecondSentence();
     c.Timer1.interval = 5000;
     c.Timer1.enabled = true;
-    if (w.host.SerialIsOpen()) {
-        Answer a = w.host.MsgBox("Comm Port is already open, reset? Y/N (N will display current input)",
-                                 Buttons::YesNoCancel, Icon::None, "Com Port Opened, Reset?");
+    if (w.services.SerialIsOpen()) {
+        Answer a = w.prompts.MsgBox("Comm Port is already open, reset? Y/N (N will display current input)",
+                                    Buttons::YesNoCancel, Icon::None, "Com Port Opened, Reset?");
         c.reading = a == Answer::Yes ? 0 : 1;
     } else {
         c.reading = 0;
@@ -85,7 +85,7 @@ void btnGo_Click(Workstation& w) {
     auto& c = w.frmCommCheck;
     if (c.reading) {
         c.reading = 0;
-        if (w.host.SerialIsOpen()) w.host.SerialClose();
+        if (w.services.SerialIsOpen()) w.services.SerialClose();
         c.btnGo.caption = "Go";
         return;
     }
@@ -102,7 +102,7 @@ void btnGo_Click(Workstation& w) {
         return;
     }
     bool ok = true;
-    if (!w.host.SerialIsOpen()) ok = w.host.SerialOpen(port, settings);
+    if (!w.services.SerialIsOpen()) ok = w.services.SerialOpen(port, settings);
     c.reading = 1;
     c.txtDisplay.text.clear();
     c.buffer.clear();
@@ -117,11 +117,11 @@ void btnGo_Click(Workstation& w) {
 void FetchInput(Workstation& w) {
     auto& c = w.frmCommCheck;
     if (c.reading != 1) return;
-    c.buffer += w.host.SerialRead();
-    std::string err = w.host.SerialError();
+    c.buffer += w.services.SerialRead();
+    std::string err = w.services.SerialError();
     if (!err.empty()) {
         c.reading = 0;
-        if (w.host.SerialIsOpen()) w.host.SerialClose();
+        if (w.services.SerialIsOpen()) w.services.SerialClose();
         c.btnGo.caption = "Go";
         w.Msg("The GPS serial port stopped: " + err + ". Reading has stopped; reconnect the receiver and press Go.");
     }
@@ -134,7 +134,7 @@ void ParseInput(Workstation& w) {
     while ((cr = c.buffer.find('\r')) != std::string::npos) {
         std::string line = c.buffer.substr(0, cr);
         c.buffer.erase(0, std::min(cr + 2, c.buffer.size()));
-        NoteSentence(c, line, w.host.ElapsedMs(), UtcSecondOfDay(w.host));
+        NoteSentence(c, line, w.services.ElapsedMs(), UtcSecondOfDay(w.services));
         c.txtDisplay.text += line + "\r\n";
         if (c.txtDisplay.text.size() > kDisplayLimit)
             c.txtDisplay.text = c.txtDisplay.text.substr(c.txtDisplay.text.size() - kDisplayLimit);
@@ -154,7 +154,7 @@ void CommCheck_Timer1_Timer(Workstation& w) {
     if (w.frmCommCheck.reading != 1) return;
     FetchInput(w);
     ParseInput(w);
-    w.frmCommCheck.lblReceiver.caption = ReceiverSummary(w.frmCommCheck, w.host.ElapsedMs());
+    w.frmCommCheck.lblReceiver.caption = ReceiverSummary(w.frmCommCheck, w.services.ElapsedMs());
 }
 
 void CommCheck_Command1_Click(Workstation& w) {

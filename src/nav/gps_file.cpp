@@ -96,10 +96,10 @@ GpsTexts ReadGpsFile(Workstation& w, const std::string& path) {
             f.StatusBar1.panel[3] = status;
             return g;
         } catch (const FileError&) {
-            w.host.Pause(2000);
+            w.services.Pause(2000);
             if (++failures <= 6) continue;
-            if (w.host.MsgBox("Having trouble reading " + path + " Y to retry after checking Q is available.",
-                              Buttons::YesNo, Icon::Error, "Unable to READ from the server!") == Answer::Yes) {
+            if (w.prompts.MsgBox("Having trouble reading " + path + " Y to retry after checking Q is available.",
+                                 Buttons::YesNo, Icon::Error, "Unable to READ from the server!") == Answer::Yes) {
                 failures = 0;
                 continue;
             }

@@ -96,7 +96,7 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
 void PollUdp(Workstation& w) {
     auto& f = w.frmActivity;
     std::string nmea;
-    for (auto& d : w.host.UdpTake()) {
+    for (auto& d : w.services.UdpTake()) {
         if (LooksLikeRecord(d) && d.find('$') == std::string::npos) {
             f.udpRecord = d;
         } else if (LooksLikeNmea(d)) {
@@ -104,14 +104,14 @@ void PollUdp(Workstation& w) {
             if (t.back() != '\r') t += '\r';
             nmea += ReplaceAll(t, "\r", "\r\n");
             for (size_t at = 0, cr; (cr = t.find('\r', at)) != std::string::npos; at = cr + 1)
-                NoteSentence(w.frmCommCheck, t.substr(at, cr - at), w.host.ElapsedMs(), UtcSecondOfDay(w.host));
+                NoteSentence(w.frmCommCheck, t.substr(at, cr - at), w.services.ElapsedMs(), UtcSecondOfDay(w.services));
             f.udpRecord.clear();
         } else {
             ++f.udpMalformed;
         }
     }
     if (!nmea.empty()) WriteSentenceFile(w, nmea);
-    w.frmCommCheck.lblReceiver.caption = ReceiverSummary(w.frmCommCheck, w.host.ElapsedMs());
+    w.frmCommCheck.lblReceiver.caption = ReceiverSummary(w.frmCommCheck, w.services.ElapsedMs());
 }
 
 }  // namespace varnel
