@@ -16,6 +16,7 @@
 #include "events/event_grid.h"
 #include "events/event_number.h"
 #include "events/recording.h"
+#include "events/store_of_station.h"
 #include "grid/grid_conversion.h"
 #include "lists/selection.h"
 #include "nav/comm_check.h"
@@ -55,10 +56,10 @@ struct Bench {
         root = fs::temp_directory_path() / ("varnel-bench-" + std::to_string(::getpid()));
         fs::remove_all(root);
         CfgLines cfg = StarterConfiguration();
-        cfg[2] = "0701JD";
-        cfg[3] = cfg[4] = "Q:\\E\\";
-        cfg[10] = "NETWORK";
-        cfg[17] = "";
+        cfg[CfgLine::Cruise] = "0701JD";
+        cfg[CfgLine::DataDirectory] = cfg[CfgLine::NavDirectory] = "Q:\\E\\";
+        cfg[CfgLine::NetworkOrLocal] = "NETWORK";
+        cfg[CfgLine::PreloadMode] = "";
         std::string text;
         for (int i = 1; i <= 20; ++i) text += cfg[i] + "\r\n";
         Write(root / "C/VarnelGPS/VarnelGPS.cfg", text);
@@ -77,7 +78,7 @@ struct Bench {
         host = std::make_unique<HeadlessHost>(DriveMap{root.string(), {}});
         for (int i = 0; i < 4; ++i) host->answers.push_back(Answer::Yes);
         w = std::make_unique<Workstation>(*host);
-        w->cfg[17] = preload;
+        w->cfg[CfgLine::PreloadMode] = preload;
         Activity_Form_Load(*w);
         Command1_Click(*w, 0);
     }
@@ -204,7 +205,8 @@ BENCHMARK(BM_Raw_SaveEventFileOps)->Unit(benchmark::kMillisecond);
 void BM_Preload100k(benchmark::State& s) {
     static const char* modes[] = {"LASTEVENT", "LASTSTA", "ALLEVENTS", "CURRENTSTA"};
     Bench b(modes[s.range(0)], 100000);
-    for (auto _ : s) PreloadEvents(*b.w);
+    auto store = SharedStore(*b.w);
+    for (auto _ : s) PreloadEvents(*store, b.w->frmActivity);
     s.SetLabel(modes[s.range(0)]);
 }
 BENCHMARK(BM_Preload100k)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);

@@ -79,8 +79,8 @@ void EditCfg_Command1_Click(Workstation& w, int index) {
               Icon::Exclamation);
         return;
     }
-    if (w.host.MsgBox("You have to restart the program to load the changes. Restart now? Y/N", Buttons::YesNo,
-                      Icon::Critical, "Restart Program?") == Answer::Yes) {
+    if (w.prompts.MsgBox("You have to restart the program to load the changes. Restart now? Y/N", Buttons::YesNo,
+                         Icon::Critical, "Restart Program?") == Answer::Yes) {
         RestartProgram(w);
     }
     if (!marked.empty())

@@ -23,8 +23,8 @@ void mnuExit_Click(Workstation& w) {
 
 void mnuLineFileEdit_Click(Workstation& w) {
     auto& f = w.frmActivity;
-    if (auto chosen = w.host.OpenFileDialog("C:\\VarnelGPS")) f.lineFileChoice = *chosen;
-    std::string failure = w.host.Launch("notepad " + f.lineFileChoice);
+    if (auto chosen = w.prompts.OpenFileDialog("C:\\VarnelGPS")) f.lineFileChoice = *chosen;
+    std::string failure = w.services.Launch("notepad " + f.lineFileChoice);
     if (!failure.empty())
         w.Msg("Unable to open " + f.lineFileChoice + " in a text editor: " + failure +
                   ". Set VISUAL to a graphical editor (for example mousepad) or EDITOR to a terminal editor (for "
@@ -46,14 +46,14 @@ void mnuNetwork_Click(Workstation& w) {
     std::string path = url.rfind("file:///", 0) == 0 ? url.substr(8) : url;
     for (char& c : path)
         if (c == '/') c = '\\';
-    if (w.files().Exists(path)) return w.host.OpenDocument(path);
+    if (w.files().Exists(path)) return w.services.OpenDocument(path);
     // Else the same page of the guide installed with the program, else its front page.
-    const std::string guide = w.host.GuideFolder();
+    const std::string guide = w.services.GuideFolder();
     const std::string home = std::string(kHomeFolder) + "help\\";
     if (!guide.empty()) {
         for (const std::string& page :
              {guide + "\\" + (path.rfind(home, 0) == 0 ? path.substr(home.size()) : ""), guide + "\\index.html"})
-            if (page.back() != '\\' && w.files().Exists(page)) return w.host.OpenDocument(page);
+            if (page.back() != '\\' && w.files().Exists(page)) return w.services.OpenDocument(page);
     }
     w.Msg("No help page is installed (" + path + ").");
 }

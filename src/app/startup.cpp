@@ -4,11 +4,13 @@
 
 #include "app/starter_station.h"
 #include "config/configuration.h"
+#include "config/navigation_source.h"
 #include "events/deployment_watch.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
 #include "events/pending_events.h"
+#include "events/store_of_station.h"
 #include "lists/comment_options.h"
 #include "lists/event_editor.h"
 #include "lists/line_station_boxes.h"
@@ -27,7 +29,7 @@ bool ReadConfigurationAtStartUp(Workstation& w) {
     bool starter = false;
     if (!fs.Exists(kConfigPath)) {
         try {
-            WriteStarterStation(fs, w.host.GuideFolder());
+            WriteStarterStation(fs, w.services.GuideFolder());
             starter = true;
         } catch (const FileError& e) {
             w.Msg(std::string("No configuration was found and no starter station could be written: ") + e.what() +
@@ -49,21 +51,21 @@ bool ReadConfigurationAtStartUp(Workstation& w) {
 void DerivePaths(Workstation& w) {
     auto& f = w.frmActivity;
     auto& c = w.cfg;
-    f.dataFolder = c[3];
-    f.navFolder = c[4];
-    f.commentOptPath = f.homeFolder + c[18];
-    f.EventListPath = f.homeFolder + c[5];
-    f.EventRole = RoleFromListName(c[5]);
+    f.dataFolder = c.DataDirectory();
+    f.navFolder = c.NavDirectory();
+    f.commentOptPath = f.homeFolder + c.CommentOptionsFile();
+    f.EventListPath = f.homeFolder + c.EventListFile();
+    f.EventRole = RoleFromListName(c.EventListFile());
     f.frmSelectEvent.caption = f.EventRole + " Events";
-    f.initialsPath = f.homeFolder + c[6];
-    f.EvNumNetPath = f.dataFolder + c[7];
+    f.initialsPath = f.homeFolder + c.InitialsFile();
+    f.EvNumNetPath = f.dataFolder + c.EventNumberFile();
     f.EvNumPath = f.EvNumNetPath;
     f.menu.mnuEventNumFile.caption = f.EvNumPath;
-    f.EvNumLocalPath = f.homeFolder + c[7];
-    f.CurrPosFile = f.navFolder + c[8];
+    f.EvNumLocalPath = f.homeFolder + c.EventNumberFile();
+    f.CurrPosFile = f.navFolder + c.PositionFile();
     f.menu.mnuCurrPos.caption = f.CurrPosFile;
-    f.PreloadMode = c[17];
-    f.EventScheme = UCase(c[19]);
+    f.PreloadMode = c.PreloadMode();
+    f.EventScheme = UCase(c.EventNumberScheme());
     const std::string& list = f.EventListPath;
     if (Contains(list, "Lab") || Contains(list, "Cruise"))
         f.helpPage = "file:///C:/VarnelGPS/help/html/lab.html";
@@ -78,7 +80,7 @@ void DerivePaths(Workstation& w) {
 void NumberingLayout(Workstation& w) {
     auto& f = w.frmActivity;
     int col0, boxWidth, comboLeft, comboWidth;
-    if (f.EventScheme == "JULIAN" && UCase(w.cfg[20]) == "LONG") {
+    if (f.EventScheme == "JULIAN" && UCase(w.cfg.EventModes()) == "LONG") {
         col0 = 1000;
         boxWidth = 112;
         comboLeft = 120;
@@ -161,12 +163,12 @@ void LoadLists(Workstation& w) {
             LoadInitials(w);
             LoadLineList(w);
             ShowFirstEntries(f);
-            PreloadEvents(w);
+            PreloadEvents(*SharedStore(w), f);
             return;
         } catch (const std::exception& e) {
             if (!armed) throw;
             w.Msg("Event File is not available...retrying");
-            w.host.Pause(1000);
+            w.services.Pause(1000);
             if (round >= kListRetryRounds) {
                 w.Msg("Unable to read " + f.EventListPath + " after " + std::to_string(round) + " tries (" + e.what() +
                           "). The logger goes on without it; fix the file and pick the role list again.",
@@ -191,18 +193,18 @@ void RunStartUp(Workstation& w) {
     f.homeFolder = kHomeFolder;
     const bool starter = ReadConfigurationAtStartUp(w);
     DerivePaths(w);
-    f.caption = c[1] + " " + c[2] + " " + "Cruise Electronic Event Log";
+    f.caption = c.Project() + " " + c.Cruise() + " " + "Cruise Electronic Event Log";
     f.frmSelectEvent.tooltip = "Events loaded from " + f.EventListPath + " (Double-click to edit)";
     // The sampling interval in milliseconds; no usable value means the 15-second default.
-    double rate = RoundHalfEven(Val(c[9]));
+    double rate = RoundHalfEven(Val(c.SamplingRate()));
     f.SamplingInterval = (rate > 0 && rate < 2e9) ? static_cast<int>(rate) : 0;
-    f.Text1[0].text = c[2];  // the cruise box
+    f.Text1[0].text = c.Cruise();  // the cruise box
     ReadOrderOcc(w, f.OrdOcc);
     if (f.SamplingInterval == 0) f.SamplingInterval = 15000;
     f.gridRow = 1;
     // A MULTI station picks several events at once from check boxes; any other
     // picks one event from option buttons.
-    if (Contains(c[20], "MULTI")) {
+    if (Contains(c.EventModes(), "MULTI")) {
         f.frmSelectMulti.visible = true;
         f.frmSelectEvent.visible = false;
         f.MultiMode = true;
@@ -225,7 +227,7 @@ void RunStartUp(Workstation& w) {
     f.visible = true;
     // A configuration that asks for NETWORK turns network mode back on even when the
     // operator chose local operation in the event-number discovery.
-    if (c[10] == "NETWORK" || f.NetworkMode) {
+    if (c.NetworkOrLocal() == "NETWORK" || f.NetworkMode) {
         f.NetworkMode = true;
         const std::string text = "Auto/Network Mode Enabled - Press Start to load Current Position.";
         f.StatusBar1.panel[1] = text;
@@ -234,42 +236,42 @@ void RunStartUp(Workstation& w) {
     // The navigation source. GPS and UDP open the GPS serial window and hide the main
     // window until the operator has started the input there; an unknown source
     // leaves the source as it was.
-    std::string source = UCase(Trim(c[11]));
-    if (source == "GPS" || source == "UDP") {
+    const NavSource source = ParseNavSource(c.NavSourceWord());
+    if (source == NavSource::Gps || source == NavSource::Udp) {
         f.NavSource = source;
         f.menu.mnuAuto.checked = true;
-        if (source == "UDP") {
-            int port = static_cast<int>(Val(c[12]));
+        if (source == NavSource::Udp) {
+            int port = static_cast<int>(Val(c.ComPort()));
             if (port <= 0 || port > 65535) port = 5005;
-            if (!w.host.UdpListen(port))
+            if (!w.services.UdpListen(port))
                 w.Msg("Unable to listen for navigation on UDP port " + std::to_string(port) +
                           ". Check that no other program uses it.",
                       Icon::Exclamation);
         }
         ShowCommCheck(w);
         f.visible = false;
-    } else if (source == "KNORR") {
-        f.NavSource = "KNORR";
+    } else if (source == NavSource::Knorr) {
+        f.NavSource = NavSource::Knorr;
         f.menu.mnuAuto.checked = true;
-    } else if (source == "MET") {
-        f.NavSource = "MET";
-    } else if (source == "JORDAN" || source == "SCS") {
-        f.NavSource = "SCS";
-    } else if (source == "NETWORK") {
-        f.NavSource = "NETWORK";
+    } else if (source == NavSource::Met) {
+        f.NavSource = NavSource::Met;
+    } else if (source == NavSource::Scs) {
+        f.NavSource = NavSource::Scs;
+    } else if (source == NavSource::Network) {
+        f.NavSource = NavSource::Network;
         f.menu.mnuAuto.checked = true;
     }
     // The Line.Sta mode; any other value keeps the menu's ticks as they are.
     auto& m = f.menu;
-    if (c[16] == "CALCULATE") {
+    if (c.LineStationMethod() == "CALCULATE") {
         m.mnuCalcLine.checked = true;
         m.mnuStndLine.checked = false;
         m.mnuSelectLine.checked = false;
-    } else if (c[16] == "STANDARD") {
+    } else if (c.LineStationMethod() == "STANDARD") {
         m.mnuStndLine.checked = true;
         m.mnuCalcLine.checked = false;
         m.mnuSelectLine.checked = false;
-    } else if (c[16] == "SELECT") {
+    } else if (c.LineStationMethod() == "SELECT") {
         m.mnuSelectLine.checked = true;
         m.mnuCalcLine.checked = false;
         m.mnuStndLine.checked = false;
@@ -293,7 +295,7 @@ void Activity_Form_Load(Workstation& w) {
 }
 
 void RestartProgram(Workstation& w) {
-    if (w.host.SerialIsOpen()) w.host.SerialClose();
+    if (w.services.SerialIsOpen()) w.services.SerialClose();
     w.frmCommCheck = CommCheckForm();
     w.frmActivity = ActivityForm();
     Activity_Form_Load(w);

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "config/configuration.h"
+#include "config/navigation_source.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
 
@@ -46,12 +47,11 @@ CfgProblems CheckConfiguration(const std::array<std::string, 21>& c, FileSystem&
     p[5] = FileProblem(kHomeFolder, c[5], fs);
     p[6] = FileProblem(kHomeFolder, c[6], fs);
     p[7] = FileProblem(c[3], c[7], fs);
-    const std::string source = UCase(Trim(c[11]));
-    if (source != "GPS" && source != "UDP") p[8] = FileProblem(c[4], c[8], fs);
+    const NavSource source = ParseNavSource(c[11]);
+    if (source != NavSource::Gps && source != NavSource::Udp) p[8] = FileProblem(c[4], c[8], fs);
     if (!WholeNumber(Trim(c[9])) || Val(c[9]) <= 0) p[9] = "the sampling rate must be a number of milliseconds";
     if (!OneOf(c[10], {"LOCAL", "NETWORK"})) p[10] = "LOCAL or NETWORK";
-    if (!OneOf(source, {"NETWORK", "GPS", "MET", "SCS", "UDP", "KNORR", "JD", "JORDAN"}))
-        p[11] = "an unknown navigation source";
+    if (source == NavSource::Unknown) p[11] = "an unknown navigation source";
     if (!Trim(c[12]).empty() && !WholeNumber(Trim(c[12]))) p[12] = "a port is a number";
     auto settings = SplitAtCommas(c[13]);
     if (settings.size() > 4 || !WholeNumber(Trim(settings[0])) || Val(settings[0]) <= 0)

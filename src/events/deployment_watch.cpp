@@ -14,7 +14,7 @@ namespace {
 constexpr long long kSnoozeS = 30 * 60;
 
 long long NowS(Workstation& w) {
-    return EpochSeconds(w.host.UtcNow());
+    return EpochSeconds(w.services.UtcNow());
 }
 
 // Takes the whole events the followed cruise log gained since the last read; a log that

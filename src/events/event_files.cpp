@@ -47,7 +47,7 @@ std::string CtdPrefix(const std::string& cruise) {
 namespace {
 
 bool SavingAllowed(const ActivityForm& f) {
-    return f.Command1[0].caption == "Saving Event" || f.Command1[0].caption == "Record Event";
+    return RecorderStateOf(f) == RecorderState::Saving || RecorderStateOf(f) == RecorderState::Ready;
 }
 
 // Appends one line, writing the header first when the file is new; both go out in one write.
@@ -76,7 +76,7 @@ PendingEvent SharedLines(Workstation& w, const LoggedEvent& event) {
     if (f.menu.mnuhtml.checked) {
         e.html = data + cruise + "Events.htm";
         e.htmlRow = HtmlTableRow(event);
-        e.project = w.cfg[1];
+        e.project = w.cfg.Project();
         e.cruise = cruise;
     }
     return e;
@@ -90,7 +90,7 @@ void SaveEventLocal(Workstation& w) {
     if (!SavingAllowed(f)) return;
     const std::string home = f.homeFolder;
     const std::string cruise = f.Text1[0].text;
-    const LoggedEvent event = EventOnScreen(f, w.host.Now());
+    const LoggedEvent event = EventOnScreen(f, w.services.Now());
     // The event goes into the journal first, so that its shared lines are sent later
     // if the shared writes do not all complete (events entered by hand with Auto-Fill
     // off stay on this station, as they always have).
@@ -118,7 +118,7 @@ void SaveEventLocal(Workstation& w) {
     };
     if (f.menu.mnuhtml.checked) {
         std::string path = home + cruise + "Events.htm";
-        attempt(path, [&] { AppendHtmlRow(w.files(), path, HtmlTableRow(event), w.cfg[1], cruise); });
+        attempt(path, [&] { AppendHtmlRow(w.files(), path, HtmlTableRow(event), w.cfg.Project(), cruise); });
     }
     std::string log = home + cruise + "Events.csv";
     attempt(log, [&] { AppendWithHeader(w.files(), log, LocalHeader(), LocalCruiseLogLine(event), true); });
@@ -132,7 +132,7 @@ void SaveEventNetwork(Workstation& w) {
     auto& fs = w.files();
     const std::string journal = PendingJournalPath(f);
     const std::string cruise = f.Text1[0].text;
-    PendingEvent e = SharedLines(w, EventOnScreen(f, w.host.Now()));
+    PendingEvent e = SharedLines(w, EventOnScreen(f, w.services.Now()));
     auto store = SharedStore(w);
     if (f.eventJournaled) {
         try {

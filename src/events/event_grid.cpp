@@ -37,12 +37,11 @@ void FillRow(Grid& g, int row, const LoggedEvent& e, bool shortPosition, bool wi
 
 }  // namespace
 
-void PreloadEvents(Workstation& w) {
-    auto& f = w.frmActivity;
+void PreloadEvents(CruiseReader& cruise, ActivityForm& f) {
     auto& g = f.EventLog;
     f.gridRow = 0;
     try {
-        auto lines = SharedStore(w)->CruiseLines();
+        auto lines = cruise.CruiseLines();
         for (const auto& l : lines)
             if (l.size() >= 11) f.LastEventLine = l;
         const LoggedEvent last = ParseLogLine(f.LastEventLine, NavigationColumnsRead::Skipped);
@@ -85,7 +84,7 @@ void ChoosePreloadMode(Workstation& w, const std::string& mode) {
         for (auto* it : items) it->checked = false;
         items[i]->checked = true;
         w.frmActivity.PreloadMode = mode;
-        w.cfg[17] = mode;
+        w.cfg.SetPreloadMode(mode);
     }
 }
 
@@ -112,8 +111,8 @@ void EventLog_DblClick(Workstation& w, int row) {
 
 void Text1_DblClick(Workstation& w) {
     auto& f = w.frmActivity;
-    if (w.host.MsgBox("This field is auto-incremented by the program! Manual entry override? Y/N?", Buttons::YesNo,
-                      Icon::Error, "Enter Event Number Manually Y/N?") != Answer::Yes)
+    if (w.prompts.MsgBox("This field is auto-incremented by the program! Manual entry override? Y/N?", Buttons::YesNo,
+                         Icon::Error, "Enter Event Number Manually Y/N?") != Answer::Yes)
         return;
     f.Text1[5].locked = false;
     f.ManualEventNumber = true;

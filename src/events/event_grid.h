@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "forms/workstation.h"
+#include "record/cruise_store.h"
 
 namespace varnel {
 
-void PreloadEvents(Workstation& w);
+// The grid's rows from the cruise log of the shared folder, as the preload mode chooses them.
+void PreloadEvents(CruiseReader& cruise, ActivityForm& f);
 void ChoosePreloadMode(Workstation& w, const std::string& mode);
 void EventLog_DblClick(Workstation& w, int row);
 void Text1_DblClick(Workstation& w);

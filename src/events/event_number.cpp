@@ -33,7 +33,7 @@ bool IsJulian(const ActivityForm& f) {
 }
 
 std::string JulianText(Workstation& w) {
-    return MakeJulianNumber(w.host, w.cfg[20]).Text();
+    return MakeJulianNumber(w.services, w.cfg.EventModes()).Text();
 }
 
 bool RaiseEventNumberBox(ActivityForm& f) {
@@ -166,7 +166,7 @@ DrawResult DrawEventNumber(Workstation& w) {
             w.Msg(kCounterFull, Icon::Exclamation);
             return DrawResult::Cancelled;
         } catch (const FileError&) {
-            w.host.Pause(2000);
+            w.services.Pause(2000);
             ++failures;
             if (failures <= 6) continue;
             if (w.AskYes("Having trouble reading " + f.EvNumPath + " Y to retry after checking Q is available.",

@@ -31,14 +31,14 @@ void CommonEnding(Workstation& w, bool pause) {
     auto& f = w.frmActivity;
     if (pause) {
         f.ManualEventNumber = false;
-        w.host.Pause(3000);
+        w.services.Pause(3000);
     }
-    f.Command1[0].caption = "Record Event";
+    ShowRecorderState(f, RecorderState::Ready);
     f.Command1[0].enabled = true;
 }
 
 void BackToRecordEvent(ActivityForm& f) {
-    f.Command1[0].caption = "Record Event";
+    ShowRecorderState(f, RecorderState::Ready);
     f.Command1[0].enabled = true;
 }
 
@@ -58,15 +58,15 @@ void RaiseFromFile(Workstation& w, int delta) {
 
 void Start(Workstation& w) {
     auto& f = w.frmActivity;
-    if (f.NavSource == "GPS" && w.frmCommCheck.btnGo.caption == "GO") {
-        if (w.host.MsgBox("GPS is not started, return to GPS startup form? Y/N", Buttons::YesNo, Icon::Error,
-                          "GPS not logging, return to activate?") == Answer::Yes) {
+    if (f.NavSource == NavSource::Gps && w.frmCommCheck.btnGo.caption == "GO") {
+        if (w.prompts.MsgBox("GPS is not started, return to GPS startup form? Y/N", Buttons::YesNo, Icon::Error,
+                             "GPS not logging, return to activate?") == Answer::Yes) {
             w.frmCommCheck.loaded = true;
             w.frmCommCheck.visible = true;
             return;
         }
     }
-    f.Command1[0].caption = "Record Event";
+    ShowRecorderState(f, RecorderState::Ready);
     f.Command1[0].tooltip = "Saves the event number and all data displayed into the Cruise events log.";
     f.Timer1.interval = f.SamplingInterval;  // the display polls at the configured rate from now on
     CommonEnding(w, true);
@@ -85,19 +85,19 @@ void RecordEvent(Workstation& w) {
     }
     f.Timer1.interval = f.SamplingInterval;
     f.Timer1.enabled = true;
-    f.Command1[0].caption = "Saving Event";
+    ShowRecorderState(f, RecorderState::Saving);
     f.Command1[0].enabled = false;
     if (f.menu.mnuAuto.enabled) {
         if (Val(f.Text1[3].text) == 0 && Val(f.Text1[4].text) == 0) {
-            if (w.host.MsgBox("Navigation fields have not updated, record event anyways? Y/N", Buttons::YesNo,
-                              Icon::Warning, "Navigation fields not updated!") != Answer::Yes) {
+            if (w.prompts.MsgBox("Navigation fields have not updated, record event anyways? Y/N", Buttons::YesNo,
+                                 Icon::Warning, "Navigation fields not updated!") != Answer::Yes) {
                 BackToRecordEvent(f);
                 return;
             }
             RaiseFromFile(w, 1);
         } else if (f.Text1[2].text == f.LastEventTime) {
-            if (w.host.MsgBox("GPS Time hasn't changed since the last event, record anyways? Y/N", Buttons::YesNo,
-                              Icon::Warning, "Time hasn't updated!") != Answer::Yes) {
+            if (w.prompts.MsgBox("GPS Time hasn't changed since the last event, record anyways? Y/N", Buttons::YesNo,
+                                 Icon::Warning, "Time hasn't updated!") != Answer::Yes) {
                 BackToRecordEvent(f);
                 return;
             }
@@ -170,8 +170,8 @@ void RecordEvent(Workstation& w) {
 void ClearLast(Workstation& w) {
     auto& f = w.frmActivity;
     f.Timer1.enabled = false;
-    bool yes = w.host.MsgBox("Do You want to erase an event entry? Y/N", Buttons::YesNo, Icon::Warning,
-                             "Erase Last Event?") == Answer::Yes;
+    bool yes = w.prompts.MsgBox("Do You want to erase an event entry? Y/N", Buttons::YesNo, Icon::Warning,
+                                "Erase Last Event?") == Answer::Yes;
     if (yes && f.gridRow >= 2) {
         int r = f.gridRow - 1;
         f.EventLog.row = r;
@@ -199,7 +199,7 @@ void QuitProgram(Workstation& w) {
     SaveGridToIns(w);
     w.frmActivity.Timer1.enabled = false;
     w.frmCommCheck.Timer1.enabled = false;
-    if (w.host.SerialIsOpen()) w.host.SerialClose();
+    if (w.services.SerialIsOpen()) w.services.SerialClose();
     w.frmCommCheck.loaded = false;
     w.frmCommCheck.visible = false;
     w.End();
@@ -210,27 +210,27 @@ void Command1_Click(Workstation& w, int index) {
     switch (index) {
         case 0:
             f.EvNumRetries = 0;
-            if (f.Command1[0].caption == "Start")
+            if (RecorderStateOf(f) == RecorderState::Start)
                 Start(w);
-            else if (f.Command1[0].caption == "Standingby") {
-                f.Command1[0].caption = "Record Event";
+            else if (RecorderStateOf(f) == RecorderState::StandingBy) {
+                ShowRecorderState(f, RecorderState::Ready);
                 f.Command1[1].caption = "Standby";
                 CommonEnding(w, true);
-            } else if (f.Command1[0].caption == "Record Event")
+            } else if (RecorderStateOf(f) == RecorderState::Ready)
                 RecordEvent(w);
             break;
         case 1:
-            if (f.Command1[0].caption == "Record Event") {
-                f.Command1[0].caption = "Standingby";
+            if (RecorderStateOf(f) == RecorderState::Ready) {
+                ShowRecorderState(f, RecorderState::StandingBy);
                 f.Command1[1].caption = "Resume";
-            } else if (f.Command1[0].caption == "Standingby") {
-                f.Command1[0].caption = "Record Event";
+            } else if (RecorderStateOf(f) == RecorderState::StandingBy) {
+                ShowRecorderState(f, RecorderState::Ready);
                 f.Command1[1].caption = "Standby";
             }
             if (!f.Command1[0].enabled) f.Command1[0].enabled = true;
             break;
         case 2:
-            if (w.host.MsgBox("Do you really want to quit? Y/N", Buttons::YesNo, Icon::None, "Close Program? Y/N") ==
+            if (w.prompts.MsgBox("Do you really want to quit? Y/N", Buttons::YesNo, Icon::None, "Close Program? Y/N") ==
                 Answer::Yes)
                 QuitProgram(w);
             else

@@ -14,7 +14,7 @@ std::unique_ptr<CruiseStore> FolderOf(Workstation& w, const std::string& logFold
                            f.dataFolder + cruise + "LastEvent.csv",
                            f.dataFolder + CtdPrefix(cruise) + "CTDATDEPTH.csv"};
     return std::make_unique<FolderStore>(
-        w.host, std::move(paths), [&f](const std::string& path, const std::string& holder) {
+        w.services, std::move(paths), [&f](const std::string& path, const std::string& holder) {
             f.StatusBar1.panel[1] = "Waiting for " + path + ": in use by " + holder + "...";
         });
 }

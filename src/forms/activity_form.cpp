@@ -3,6 +3,9 @@
 namespace varnel {
 
 namespace {
+
+const char* const kRecorderCaptions[] = {"Start", "Record Event", "Saving Event", "Standingby"};
+
 MenuItem Item(const char* caption, bool checked = false) {
     MenuItem m;
     m.caption = caption;
@@ -176,6 +179,16 @@ std::vector<MenuEntry> ActivityForm::MenuTree() {
             {"mnuPrintLog", 1, &m.mnuPrintLog},
             {"mnuAllEvents2File", 1, &m.mnuAllEvents2File},
             {"mnuExit", 0, &m.mnuExit}};
+}
+
+RecorderState RecorderStateOf(const ActivityForm& f) {
+    for (auto s : {RecorderState::Ready, RecorderState::Saving, RecorderState::StandingBy})
+        if (f.Command1[0].caption == kRecorderCaptions[static_cast<int>(s)]) return s;
+    return RecorderState::Start;
+}
+
+void ShowRecorderState(ActivityForm& f, RecorderState state) {
+    f.Command1[0].caption = kRecorderCaptions[static_cast<int>(state)];
 }
 
 }  // namespace varnel

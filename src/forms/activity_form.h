@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "config/navigation_source.h"
 #include "platform/controls.h"
 #include "record/deployment_book.h"
 
@@ -70,7 +71,8 @@ struct ActivityForm {
     std::string homeFolder, dataFolder, navFolder, commentOptPath, initialsPath;
     std::string EventListPath, EventRole;
     std::string EvNumNetPath, EvNumPath, EvNumLocalPath, CurrPosFile;
-    std::string PreloadMode, EventScheme, NavSource;
+    std::string PreloadMode, EventScheme;
+    varnel::NavSource NavSource = varnel::NavSource::None;
     int SamplingInterval = 0;
     bool MultiMode = false;
     bool NetworkMode = true;
@@ -107,5 +109,19 @@ struct ActivityForm {
     DeploymentBook deployments;
     std::string noticeNumber;  // the event that opened the operation the notice is about
 };
+
+// What the first command button does next. Its caption is where the state is kept, as
+// the operator sees it; these name the captions so the program compares names.
+enum class RecorderState {
+    Start,       // "Start": the display has not been started
+    Ready,       // "Record Event": a click records the event on screen
+    Saving,      // "Saving Event": an event is being saved
+    StandingBy,  // "Standingby": the operator stood by; the button resumes
+};
+
+// The state the caption of Command1[0] shows ("Start" for any caption but the other three).
+RecorderState RecorderStateOf(const ActivityForm& f);
+// Puts the state's caption on Command1[0].
+void ShowRecorderState(ActivityForm& f, RecorderState state);
 
 }  // namespace varnel

@@ -1,6 +1,7 @@
-// One running logger: its Host, the configuration table that lives as long as the
-// program, and its four windows. Nothing is global, so two workstations can run
-// side by side in one test process.
+// One running logger: its station services and operator prompts (one Host serves
+// both), the configuration table that lives as long as the program, and its four
+// windows. Nothing is global, so two workstations can run side by side in one test
+// process.
 #pragma once
 #include "config/cfg_lines.h"
 #include "forms/activity_form.h"
@@ -12,9 +13,10 @@
 namespace varnel {
 
 struct Workstation {
-    explicit Workstation(Host& h) : host(h) {}
+    explicit Workstation(Host& h) : services(h), prompts(h) {}
 
-    Host& host;
+    StationServices& services;
+    OperatorPrompts& prompts;
     CfgLines cfg;
     ActivityForm frmActivity;
     CommCheckForm frmCommCheck;
@@ -22,16 +24,16 @@ struct Workstation {
     EventEditForm frmEventEdit;
     bool ended = false;
 
-    FileSystem& files() { return host.Files(); }
+    FileSystem& files() { return services.Files(); }
     // Shows an OK message with no title of its own.
-    void Msg(const std::string& prompt, Icon icon = Icon::None) { host.MsgBox(prompt, Buttons::Ok, icon, ""); }
+    void Msg(const std::string& prompt, Icon icon = Icon::None) { prompts.MsgBox(prompt, Buttons::Ok, icon, ""); }
     bool AskYes(const std::string& prompt, const std::string& title, Icon icon = Icon::None,
                 Answer defaultAnswer = Answer::Yes) {
-        return host.MsgBox(prompt, Buttons::YesNo, icon, title, defaultAnswer) == Answer::Yes;
+        return prompts.MsgBox(prompt, Buttons::YesNo, icon, title, defaultAnswer) == Answer::Yes;
     }
     void End() {
         ended = true;
-        host.EndProgram();
+        services.EndProgram();
     }
 };
 

@@ -49,7 +49,7 @@ bool WriteEventList(Workstation& w, const std::string& path) {
                       Icon::Exclamation);
                 return false;
             }
-            w.host.Pause(2000);
+            w.services.Pause(2000);
         }
     }
     w.Msg(path + " updated with" + " " + std::to_string(lines.size()) + " events.");
@@ -81,7 +81,7 @@ void EventEdit_Command1_Click(Workstation& w, int index) {
             break;
         case 1: {
             w.Msg("Save the event file to C:\\VarnelGPS\\xxxxxEvents.txt (xxxxx = eventlist type)");
-            auto chosen = w.host.SaveFileDialog("C:\\VarnelGPS");
+            auto chosen = w.prompts.SaveFileDialog("C:\\VarnelGPS");
             if (!chosen || chosen->empty()) {
                 f.StatusBar1.panel[1] = "Event list not saved: no file name was chosen.";
                 e.visible = false;

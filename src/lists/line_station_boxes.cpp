@@ -15,12 +15,12 @@ void FillBox(Workstation& w, ComboBox& box, const std::string& path) {
 }
 
 // Refills the station box from the file for a line text; false when nothing was read.
-bool RefillStations(Workstation& w, const std::string& lineText) {
+bool RefillStations(FileSystem& fs, ActivityForm& f, const std::string& lineText) {
     auto file = StationFileFor(lineText);
     if (!file) return false;
     try {
-        auto items = ReadListFile(w.files(), w.frmActivity.homeFolder + *file);
-        w.frmActivity.Combo4.items = items;
+        auto items = ReadListFile(fs, f.homeFolder + *file);
+        f.Combo4.items = items;
         return true;
     } catch (const FileError&) {
         return false;
@@ -43,19 +43,19 @@ void LoadLineList(Workstation& w) {
     f.Combo4.text = f.Combo4.items.empty() ? "" : f.Combo4.items.front();
 }
 
-void LoadStationList(Workstation& w) {
-    RefillStations(w, w.frmActivity.StndLine);
+void LoadStationList(FileSystem& fs, ActivityForm& f) {
+    RefillStations(fs, f, f.StndLine);
 }
 
 void Combo3_Click(Workstation& w) {
     auto& f = w.frmActivity;
-    if (!RefillStations(w, f.Combo3.text)) return;
+    if (!RefillStations(w.files(), f, f.Combo3.text)) return;
     f.Combo4.text = f.Combo4.items.empty() ? "" : f.Combo4.items.front();
     auto& m = f.menu;
     if (m.mnuAuto.checked && !m.mnuSelectLine.checked) {
-        if (w.host.MsgBox("Line & Station are automatically calculated from Lat & Lon. Disable feature? Y/N",
-                          Buttons::YesNo, Icon::Information, "Turn of Line.Sta Calculation?",
-                          Answer::No) == Answer::Yes)
+        if (w.prompts.MsgBox("Line & Station are automatically calculated from Lat & Lon. Disable feature? Y/N",
+                             Buttons::YesNo, Icon::Information, "Turn of Line.Sta Calculation?",
+                             Answer::No) == Answer::Yes)
             Tick(m, m.mnuSelectLine);
     }
 }
@@ -66,7 +66,7 @@ void mnuCalcLine_Click(Workstation& w) {
     Tick(f.menu, f.menu.mnuCalcLine);
     f.Combo3.text = f.CalcLine;
     f.Combo4.text = f.CalcSta;
-    w.cfg[16] = "CALCULATE";
+    w.cfg.SetLineStationMethod("CALCULATE");
 }
 
 void mnuStndLine_Click(Workstation& w) {
@@ -75,7 +75,7 @@ void mnuStndLine_Click(Workstation& w) {
     Tick(f.menu, f.menu.mnuStndLine);
     f.Combo3.text = f.StndLine;
     f.Combo4.text = f.StndSta;
-    w.cfg[16] = "STANDARD";
+    w.cfg.SetLineStationMethod("STANDARD");
 }
 
 void mnuSelectLine_Click(Workstation& w) {
@@ -84,7 +84,7 @@ void mnuSelectLine_Click(Workstation& w) {
     Tick(f.menu, f.menu.mnuSelectLine);
     f.Combo3.text = f.Combo3.items.empty() ? "" : f.Combo3.items.front();
     f.Combo4.text = f.Combo4.items.empty() ? "" : f.Combo4.items.front();
-    w.cfg[16] = "SELECT";
+    w.cfg.SetLineStationMethod("SELECT");
 }
 
 }  // namespace varnel

@@ -10,7 +10,7 @@ namespace varnel {
 void LoadLineList(Workstation& w);
 // Refills the station box's list for StndLine; the box text is kept. A missing file
 // or a line with no station file leaves the list as it was, silently.
-void LoadStationList(Workstation& w);
+void LoadStationList(FileSystem& fs, ActivityForm& f);
 void Combo3_Click(Workstation& w);
 void mnuCalcLine_Click(Workstation& w);
 void mnuStndLine_Click(Workstation& w);

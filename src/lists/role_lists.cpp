@@ -95,14 +95,14 @@ bool LoadEventListWithRetry(Workstation& w, ListOccasion occasion) {
                       ". The panel keeps its current events.");
                 return false;
             }
-            w.host.Pause(1000);
+            w.services.Pause(1000);
         }
     }
 }
 
 void OfferConfigurationSave(Workstation& w, const std::string& eventFile) {
     if (!w.AskYes("Save to VarnelGPS.cfg? Y/N", "Save change to cfg?", Icon::None, Answer::No)) return;
-    w.cfg[5] = eventFile;
+    w.cfg.SetEventListFile(eventFile);
     try {
         WriteConfiguration(w.files(), w.cfg, false);
     } catch (const FileError& e) {

@@ -35,26 +35,26 @@ std::string SettingsText(const CommCheckForm& c, std::string& baud) {
 void CommCheck_Form_Load(Workstation& w) {
     auto& c = w.frmCommCheck;
     c.loaded = true;
-    c.Text2[0].text = w.cfg[14];
-    c.Text2[1].text = w.cfg[15];
+    c.Text2[0].text = w.cfg.PrimarySentence();
+    c.Text2[1].text = w.cfg.SecondSentence();
     c.Timer1.interval = 5000;
     c.Timer1.enabled = true;
-    if (w.host.SerialIsOpen()) {
-        Answer a = w.host.MsgBox("Comm Port is already open, reset? Y/N (N will display current input)",
-                                 Buttons::YesNoCancel, Icon::None, "Com Port Opened, Reset?");
+    if (w.services.SerialIsOpen()) {
+        Answer a = w.prompts.MsgBox("Comm Port is already open, reset? Y/N (N will display current input)",
+                                    Buttons::YesNoCancel, Icon::None, "Com Port Opened, Reset?");
         c.reading = a == Answer::Yes ? 0 : 1;
     } else {
         c.reading = 0;
     }
-    double n = Val(w.cfg[12]) - 1;
+    double n = Val(w.cfg.ComPort()) - 1;
     if (n >= 0 && n <= 4)
         SelectOption(c.Option1, static_cast<int>(n));
     else if (n > 4) {
         SelectOption(c.Option1, 4);
-        c.Text1.text = Trim(w.cfg[12]);
+        c.Text1.text = Trim(w.cfg.ComPort());
     }
     c.Command1.enabled = false;
-    auto fields = SplitAtCommas(w.cfg[13]);
+    auto fields = SplitAtCommas(w.cfg.ComSettings());
     if (fields.size() > 4) {
         w.Msg("Other settings not configurable...");
         return;
@@ -85,7 +85,7 @@ void btnGo_Click(Workstation& w) {
     auto& c = w.frmCommCheck;
     if (c.reading) {
         c.reading = 0;
-        if (w.host.SerialIsOpen()) w.host.SerialClose();
+        if (w.services.SerialIsOpen()) w.services.SerialClose();
         c.btnGo.caption = "Go";
         return;
     }
@@ -102,7 +102,7 @@ void btnGo_Click(Workstation& w) {
         return;
     }
     bool ok = true;
-    if (!w.host.SerialIsOpen()) ok = w.host.SerialOpen(port, settings);
+    if (!w.services.SerialIsOpen()) ok = w.services.SerialOpen(port, settings);
     c.reading = 1;
     c.txtDisplay.text.clear();
     c.buffer.clear();
@@ -117,11 +117,11 @@ void btnGo_Click(Workstation& w) {
 void FetchInput(Workstation& w) {
     auto& c = w.frmCommCheck;
     if (c.reading != 1) return;
-    c.buffer += w.host.SerialRead();
-    std::string err = w.host.SerialError();
+    c.buffer += w.services.SerialRead();
+    std::string err = w.services.SerialError();
     if (!err.empty()) {
         c.reading = 0;
-        if (w.host.SerialIsOpen()) w.host.SerialClose();
+        if (w.services.SerialIsOpen()) w.services.SerialClose();
         c.btnGo.caption = "Go";
         w.Msg("The GPS serial port stopped: " + err + ". Reading has stopped; reconnect the receiver and press Go.");
     }
@@ -134,7 +134,7 @@ void ParseInput(Workstation& w) {
     while ((cr = c.buffer.find('\r')) != std::string::npos) {
         std::string line = c.buffer.substr(0, cr);
         c.buffer.erase(0, std::min(cr + 2, c.buffer.size()));
-        NoteSentence(c, line, w.host.ElapsedMs(), UtcSecondOfDay(w.host));
+        NoteSentence(c, line, w.services.ElapsedMs(), UtcSecondOfDay(w.services));
         c.txtDisplay.text += line + "\r\n";
         if (c.txtDisplay.text.size() > kDisplayLimit)
             c.txtDisplay.text = c.txtDisplay.text.substr(c.txtDisplay.text.size() - kDisplayLimit);
@@ -154,7 +154,7 @@ void CommCheck_Timer1_Timer(Workstation& w) {
     if (w.frmCommCheck.reading != 1) return;
     FetchInput(w);
     ParseInput(w);
-    w.frmCommCheck.lblReceiver.caption = ReceiverSummary(w.frmCommCheck, w.host.ElapsedMs());
+    w.frmCommCheck.lblReceiver.caption = ReceiverSummary(w.frmCommCheck, w.services.ElapsedMs());
 }
 
 void CommCheck_Command1_Click(Workstation& w) {
@@ -165,9 +165,9 @@ void CommCheck_Command1_Click(Workstation& w) {
             w.Msg("Please enter the commport value before saving settings");
             return;
         }
-        w.cfg[12] = NumText(Val(c.Text1.text));
+        w.cfg.SetComPort(NumText(Val(c.Text1.text)));
     } else {
-        w.cfg[12] = IntText(sel + 1);
+        w.cfg.SetComPort(IntText(sel + 1));
     }
     std::string baud;
     std::string settings = SettingsText(c, baud);
@@ -175,7 +175,7 @@ void CommCheck_Command1_Click(Workstation& w) {
         w.Msg("Enter the baud rate in the text box and try again!");
         return;
     }
-    w.cfg[13] = settings;
+    w.cfg.SetComSettings(settings);
     try {
         WriteConfiguration(w.files(), w.cfg, true);
         c.Command1.enabled = false;
@@ -194,7 +194,7 @@ void CommCheck_Option_Click(Workstation& w, int group, int index) {
     switch (group) {
         case 1:
             SelectOption(c.Option1, index);
-            if (index + 1 != static_cast<int>(Val(w.cfg[12]))) c.Command1.enabled = true;
+            if (index + 1 != static_cast<int>(Val(w.cfg.ComPort()))) c.Command1.enabled = true;
             return;
         case 2:
             SelectOption(c.Option2, index);

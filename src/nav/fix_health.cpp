@@ -39,16 +39,17 @@ void ShowFixHealth(Workstation& w, const GpsTexts& g) {
         bar.panelAlert[8] = !bar.panel[8].empty();
         return;
     }
-    DateTime utc = w.host.UtcNow();
+    DateTime utc = w.services.UtcNow();
     long long age = seconds(utc.hour, utc.minute, utc.second) -
                     seconds(std::atoi(g.time.c_str()), std::atoi(g.time.c_str() + 3), std::atoi(g.time.c_str() + 6));
     if (age < -43200) age += 86400;  // across midnight
     if (age >= 43200) age -= 86400;
-    long long fileMs = w.host.FileAgeMs(f.CurrPosFile);
+    long long fileMs = w.services.FileAgeMs(f.CurrPosFile);
     long long staleS = 3LL * (f.SamplingInterval > 0 ? f.SamplingInterval : 15000) / 1000;
     const auto& c = w.frmCommCheck;
     std::optional<long long> measured;
-    if ((f.NavSource == "GPS" || f.NavSource == "UDP") && c.haveClockOffset) measured = c.clockOffsetS;
+    if ((f.NavSource == NavSource::Gps || f.NavSource == NavSource::Udp) && c.haveClockOffset)
+        measured = c.clockOffsetS;
     FixHealth h = JudgeFix(g.fixQuality, age, fileMs < 0 ? -1 : fileMs / 1000, staleS < 10 ? 10 : staleS, measured);
     bar.panel[8] = h.text;
     bar.panelAlert[8] = h.alert;

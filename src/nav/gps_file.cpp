@@ -92,14 +92,14 @@ GpsTexts ReadGpsFile(Workstation& w, const std::string& path) {
             for (auto& l : w.files().ReadLines(path))
                 if (!Trim(l).empty()) lines.push_back(Trim(l));
             std::string status = f.StatusBar1.panel[3];
-            GpsTexts g = ParseGpsLines(lines, w.cfg[14], w.cfg[15], status);
+            GpsTexts g = ParseGpsLines(lines, w.cfg.PrimarySentence(), w.cfg.SecondSentence(), status);
             f.StatusBar1.panel[3] = status;
             return g;
         } catch (const FileError&) {
-            w.host.Pause(2000);
+            w.services.Pause(2000);
             if (++failures <= 6) continue;
-            if (w.host.MsgBox("Having trouble reading " + path + " Y to retry after checking Q is available.",
-                              Buttons::YesNo, Icon::Error, "Unable to READ from the server!") == Answer::Yes) {
+            if (w.prompts.MsgBox("Having trouble reading " + path + " Y to retry after checking Q is available.",
+                                 Buttons::YesNo, Icon::Error, "Unable to READ from the server!") == Answer::Yes) {
                 failures = 0;
                 continue;
             }
@@ -121,10 +121,10 @@ void WriteSentenceFile(Workstation& w, const std::string& display) {
         }
         return "";
     };
-    std::string primary = sentence(w.cfg[14]);
-    std::string second = sentence(w.cfg[15]);
+    std::string primary = sentence(w.cfg.PrimarySentence());
+    std::string second = sentence(w.cfg.SecondSentence());
     if (primary.size() <= 4) return;
-    std::string path = w.cfg[3] + w.cfg[8];
+    std::string path = w.cfg.DataDirectory() + w.cfg.PositionFile();
     auto k = primary.find(",,,$");
     size_t cut = k == std::string::npos ? 0 : k + 1;
     try {

@@ -44,11 +44,11 @@ bool LooksLikeRecord(const std::string& d) {
 
 void ReadPosition(Workstation& w, float& lat, float& lon) {
     auto& f = w.frmActivity;
-    const std::string& src = f.NavSource;
-    if (src == "UDP") PollUdp(w);
-    bool nmeaFile =
-        src == "NETWORK" || src == "GPS" || src == "SCS" || src == "KNORR" || (src == "UDP" && f.udpRecord.empty());
-    if (src == "UDP" && !f.udpRecord.empty()) {
+    const NavSource src = f.NavSource;
+    if (src == NavSource::Udp) PollUdp(w);
+    bool nmeaFile = src == NavSource::Network || src == NavSource::Gps || src == NavSource::Scs ||
+                    src == NavSource::Knorr || (src == NavSource::Udp && f.udpRecord.empty());
+    if (src == NavSource::Udp && !f.udpRecord.empty()) {
         std::vector<std::string> x(51);
         SplitFields(f.udpRecord, x, 51);
         f.Text1[1].text = x[1];
@@ -60,7 +60,7 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
         return;
     }
     if (!w.files().Exists(f.CurrPosFile)) {
-        if (src == "KNORR")
+        if (src == NavSource::Knorr)
             f.StatusBar1.panel[1] = "Reading Current Position file...";
         else
             f.StatusBar1.panel[1] = "Unable to find " + f.CurrPosFile + " file - retrying...";
@@ -79,7 +79,7 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
         f.Text1[3].text = FormatSingle(lat, "00.00000");
         f.Text1[4].text = FormatSingle(lon, "#000.00000");
         ShowFixHealth(w, g);
-    } else if (src == "MET") {
+    } else if (src == NavSource::Met) {
         ParseMetItems(w.files().ReadAll(f.CurrPosFile), f.metItems, f.metLaPos, f.metLoPos);
         f.StatusBar1.panel[1] = "Reading Current Position file...";
         f.Text1[1].text = ConvertNavDate(f.metItems[1]);
@@ -96,7 +96,7 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
 void PollUdp(Workstation& w) {
     auto& f = w.frmActivity;
     std::string nmea;
-    for (auto& d : w.host.UdpTake()) {
+    for (auto& d : w.services.UdpTake()) {
         if (LooksLikeRecord(d) && d.find('$') == std::string::npos) {
             f.udpRecord = d;
         } else if (LooksLikeNmea(d)) {
@@ -104,14 +104,14 @@ void PollUdp(Workstation& w) {
             if (t.back() != '\r') t += '\r';
             nmea += ReplaceAll(t, "\r", "\r\n");
             for (size_t at = 0, cr; (cr = t.find('\r', at)) != std::string::npos; at = cr + 1)
-                NoteSentence(w.frmCommCheck, t.substr(at, cr - at), w.host.ElapsedMs(), UtcSecondOfDay(w.host));
+                NoteSentence(w.frmCommCheck, t.substr(at, cr - at), w.services.ElapsedMs(), UtcSecondOfDay(w.services));
             f.udpRecord.clear();
         } else {
             ++f.udpMalformed;
         }
     }
     if (!nmea.empty()) WriteSentenceFile(w, nmea);
-    w.frmCommCheck.lblReceiver.caption = ReceiverSummary(w.frmCommCheck, w.host.ElapsedMs());
+    w.frmCommCheck.lblReceiver.caption = ReceiverSummary(w.frmCommCheck, w.services.ElapsedMs());
 }
 
 }  // namespace varnel

@@ -56,7 +56,7 @@ void NoteSentence(CommCheckForm& c, const std::string& sentence, long long nowMs
     }
 }
 
-long long UtcSecondOfDay(Host& host) {
+long long UtcSecondOfDay(StationServices& host) {
     DateTime u = host.UtcNow();
     return u.hour * 3600LL + u.minute * 60LL + u.second;
 }

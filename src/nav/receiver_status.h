@@ -5,7 +5,7 @@
 #include <string>
 
 #include "forms/comm_check_form.h"
-#include "platform/host.h"
+#include "platform/station_services.h"
 
 namespace varnel {
 
@@ -13,7 +13,7 @@ namespace varnel {
 // UTC time of day being `utcSeconds` (seconds since midnight).
 void NoteSentence(CommCheckForm& c, const std::string& sentence, long long nowMs, long long utcSeconds);
 // Seconds since midnight on the workstation's UTC clock.
-long long UtcSecondOfDay(Host& host);
+long long UtcSecondOfDay(StationServices& host);
 // The summary line at `nowMs`.
 std::string ReceiverSummary(const CommCheckForm& c, long long nowMs);
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "platform/host.h"
+#include "platform/station_services.h"
 
 namespace varnel {
 

@@ -1,71 +1,18 @@
-// Everything the logic asks of the outside world goes through Host: message boxes,
-// blocking pauses, the clock, file dialogs, starting the text editor, ending the
-// program, the serial port, the UDP navigation receiver, and the file system.
+// Everything the logic asks of the outside world, in two parts: StationServices
+// (clock, pauses, files, serial port, UDP, programs, ending) and OperatorPrompts
+// (message boxes and file dialogs). Host is one object that serves both, as the Qt
+// host and the headless host do.
 #pragma once
-#include <optional>
-#include <string>
-#include <vector>
+#include <utility>
 
-#include "platform/files.h"
+#include "platform/operator_prompts.h"
+#include "platform/station_services.h"
 
 namespace varnel {
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
-enum class Icon { None, Information, Warning, Exclamation, Critical, Error };
-enum class Answer { Ok, Yes, No, Cancel };
-
-struct DateTime {
-    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
-};
-
-class Host {
+class Host : public StationServices, public OperatorPrompts {
 public:
-    explicit Host(DriveMap drives) : files_(std::move(drives)) {}
-    virtual ~Host() = default;
-    Host(const Host&) = delete;
-    Host& operator=(const Host&) = delete;
-
-    // `defaultAnswer` is the button that Enter and Space press. Questions that can lose or
-    // restart data default to No.
-    virtual Answer MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title,
-                          Answer defaultAnswer = Answer::Yes) = 0;
-    // Blocks for ms milliseconds: the window stays painted, takes no input, runs no tick.
-    virtual void Pause(int ms) = 0;
-    virtual DateTime Now() = 0;
-    // Milliseconds on a clock that only moves forward (for waits measured by this station).
-    virtual long long ElapsedMs();
-    // The workstation clock in UTC (the receivers' time).
-    virtual DateTime UtcNow() { return Now(); }
-    // How long ago the file was last written, in milliseconds; -1 when there is no file.
-    virtual long long FileAgeMs(const std::string& path);
-    virtual std::optional<std::string> OpenFileDialog(const std::string& initialFolder) = 0;
-    virtual std::optional<std::string> SaveFileDialog(const std::string& initialFolder) = 0;
-    // "notepad PATH": starts the system's plain-text editor on the file.
-    // Returns why it could not be started, or nothing when it was.
-    virtual std::string Launch(const std::string& command) = 0;
-    // Opens a document (a help page) with the desktop's viewer.
-    virtual void OpenDocument(const std::string& path) { (void)Launch("open " + path); }
-    // The folder of the operator's guide installed with the program (index.html and
-    // html/<role>.html), empty when there is none.
-    virtual std::string GuideFolder() { return {}; }
-    // Ends the program at once.
-    virtual void EndProgram() = 0;
-
-    // The serial port of the main window, driven by the GPS serial window.
-    virtual bool SerialOpen(int port, const std::string& settings) = 0;
-    virtual void SerialClose() = 0;
-    virtual bool SerialIsOpen() = 0;
-    virtual std::string SerialRead() = 0;             // all pending input; empty when none
-    virtual std::string SerialError() { return {}; }  // a port that vanished, once
-
-    // The UDP navigation receiver on 127.0.0.1 (or all interfaces).
-    virtual bool UdpListen(int port) = 0;
-    virtual std::vector<std::string> UdpTake() = 0;
-
-    FileSystem& Files() { return files_; }
-
-private:
-    FileSystem files_;
+    explicit Host(DriveMap drives) : StationServices(std::move(drives)) {}
 };
 
 }  // namespace varnel

@@ -6,15 +6,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include <chrono>
-#include <filesystem>
-
 namespace varnel {
-
-long long Host::ElapsedMs() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
 
 namespace {
 
@@ -29,29 +21,21 @@ bool HolderIsGone(const std::string& holder) {
 
 }  // namespace
 
-long long Host::FileAgeMs(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    auto written = fs::last_write_time(Files().Native(path), ec);
-    if (ec) return -1;
-    return std::chrono::duration_cast<std::chrono::milliseconds>(fs::file_time_type::clock::now() - written).count();
-}
-
 std::string LockOwnerText() {
     char host[256] = {};
     if (::gethostname(host, sizeof host - 1) != 0) host[0] = '\0';
     return std::string(host[0] ? host : "unknown") + " pid " + std::to_string(::getpid());
 }
 
-SharedFileLock::SharedFileLock(Host& host, std::string sharedPath,
+SharedFileLock::SharedFileLock(StationServices& services, std::string sharedPath,
                                const std::function<void(const std::string&)>& waiting)
-    : host_(host), path_(std::move(sharedPath) + ".lock") {
-    auto& files = host.Files();
-    const long long start = host.ElapsedMs();
+    : services_(services), path_(std::move(sharedPath) + ".lock") {
+    auto& files = services.Files();
+    const long long start = services.ElapsedMs();
     std::string seen;
     long long seenSince = start;
     while (!files.CreateExclusive(path_, LockOwnerText() + "\r\n")) {
-        const long long now = host.ElapsedMs();
+        const long long now = services.ElapsedMs();
         std::string stamp = files.Stamp(path_);
         if (stamp.empty()) continue;  // released between the two looks
         std::string holder = stamp.substr(stamp.find(':') + 1);
@@ -66,13 +50,13 @@ SharedFileLock::SharedFileLock(Host& host, std::string sharedPath,
         }
         if (now - start >= 2 * kLockStaleMs) throw FileError("The lock " + path_ + " stays taken by other stations");
         if (waiting) waiting(holder);
-        host.Pause(kLockPollMs);
+        services.Pause(kLockPollMs);
     }
 }
 
 SharedFileLock::~SharedFileLock() {
     try {
-        host_.Files().Remove(path_);
+        services_.Files().Remove(path_);
     } catch (const FileError&) {
         // a lock that cannot be removed now goes stale and is taken over later
     }

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/host.h"
+#include "platform/station_services.h"
 
 namespace varnel {
 
@@ -21,7 +21,8 @@ public:
     // Takes the lock for `sharedPath`, calling `waiting(holder)` while another station
     // holds it. Throws FileError when it cannot be taken (the folder is unreachable, or a
     // stale lock cannot be removed, or the lock changes hands for twice the stale time).
-    SharedFileLock(Host& host, std::string sharedPath, const std::function<void(const std::string&)>& waiting);
+    SharedFileLock(StationServices& services, std::string sharedPath,
+                   const std::function<void(const std::string&)>& waiting);
     ~SharedFileLock();
     SharedFileLock(const SharedFileLock&) = delete;
     SharedFileLock& operator=(const SharedFileLock&) = delete;
@@ -29,7 +30,7 @@ public:
     const std::string& Path() const { return path_; }
 
 private:
-    Host& host_;
+    StationServices& services_;
     std::string path_;
 };
 

@@ -8,30 +8,30 @@
 
 namespace varnel {
 
-FolderStore::FolderStore(Host& host, FolderStorePaths paths, LockWait waiting)
-    : host_(host), paths_(paths), waiting_(std::move(waiting)), reader_(host.Files(), std::move(paths)) {}
+FolderStore::FolderStore(StationServices& services, FolderStorePaths paths, LockWait waiting)
+    : services_(services), paths_(paths), waiting_(std::move(waiting)), reader_(services.Files(), std::move(paths)) {}
 
 const std::string& FolderStore::PathOf(Counter c) const {
     return c == Counter::EventNumber ? paths_.eventNumber : paths_.orderOcc;
 }
 
 bool FolderStore::HasCounter(Counter c) {
-    return host_.Files().Exists(PathOf(c));
+    return services_.Files().Exists(PathOf(c));
 }
 
 std::optional<double> FolderStore::ReadCounter(Counter c) {
-    auto lines = host_.Files().ReadLines(PathOf(c));
+    auto lines = services_.Files().ReadLines(PathOf(c));
     if (lines.empty() || Trim(lines.front()).empty()) return std::nullopt;
     return Val(lines.front());
 }
 
 void FolderStore::SetCounter(Counter c, const std::string& text) {
-    host_.Files().ReplaceLines(PathOf(c), {text});
+    services_.Files().ReplaceLines(PathOf(c), {text});
 }
 
 std::string FolderStore::DrawCounter(Counter c, const std::function<std::string(std::optional<double>)>& next) {
     const std::string& path = PathOf(c);
-    SharedFileLock lock(host_, path, [&](const std::string& holder) {
+    SharedFileLock lock(services_, path, [&](const std::string& holder) {
         if (waiting_) waiting_(path, holder);
     });
     std::string text = next(ReadCounter(c));
@@ -40,7 +40,7 @@ std::string FolderStore::DrawCounter(Counter c, const std::function<std::string(
 }
 
 void FolderStore::AddEvent(const PendingEvent& e, Delivery delivery, bool announce) {
-    auto& fs = host_.Files();
+    auto& fs = services_.Files();
     const bool again = delivery == Delivery::Again;
     if (!e.html.empty()) {
         bool present = false;
@@ -58,7 +58,7 @@ void FolderStore::AddEvent(const PendingEvent& e, Delivery delivery, bool announ
 }
 
 void FolderStore::MarkCtdAtDepth(const std::string& roleLine) {
-    host_.Files().ReplaceLines(paths_.ctdAtDepth, {roleLine});
+    services_.Files().ReplaceLines(paths_.ctdAtDepth, {roleLine});
 }
 
 std::optional<std::string> FolderReader::Announced() {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/host.h"
+#include "platform/station_services.h"
 #include "record/cruise_store.h"
 
 namespace varnel {
@@ -36,7 +36,7 @@ class FolderStore : public CruiseStore {
 public:
     // `waiting(path, holder)` is called while another station holds a counter's lock.
     using LockWait = std::function<void(const std::string& path, const std::string& holder)>;
-    FolderStore(Host& host, FolderStorePaths paths, LockWait waiting = {});
+    FolderStore(StationServices& services, FolderStorePaths paths, LockWait waiting = {});
 
     bool HasCounter(Counter c) override;
     std::optional<double> ReadCounter(Counter c) override;
@@ -51,7 +51,7 @@ public:
 private:
     const std::string& PathOf(Counter c) const;
 
-    Host& host_;
+    StationServices& services_;
     FolderStorePaths paths_;
     LockWait waiting_;
     FolderReader reader_;

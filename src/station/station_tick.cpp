@@ -22,8 +22,8 @@ namespace varnel {
 
 namespace {
 
-void UpdateGrid(Workstation& w, float lat, float lon) {
-    auto& f = w.frmActivity;
+// The line and station boxes from the position; reads the station lists, asks nothing.
+void UpdateGrid(FileSystem& fs, ActivityForm& f, float lat, float lon) {
     auto& m = f.menu;
     if (lat > 0 && lon < 0) {
         LineSta calc = CalcLineSta(lat, lon);
@@ -34,7 +34,7 @@ void UpdateGrid(Workstation& w, float lat, float lon) {
         f.StndSta = stnd.station;
         f.Combo3.tooltip = "Calculated line = " + f.CalcLine;
         f.Combo4.tooltip = "Calculated station = " + f.CalcSta;
-        LoadStationList(w);
+        LoadStationList(fs, f);
         if (m.mnuCalcLine.checked) {
             f.Combo3.text = f.CalcLine;
             f.Combo4.text = f.CalcSta;
@@ -87,8 +87,8 @@ void ShowNextEventNumber(Workstation& w) {
 void mnuAuto_Click(Workstation& w) {
     auto& f = w.frmActivity;
     if (f.menu.mnuAuto.checked) {
-        if (w.host.MsgBox("Turn off Auto-Fill and manually enter all fields? Y/N", Buttons::YesNo, Icon::Warning,
-                          "Turn Off Auto Log? Y/N") == Answer::Yes) {
+        if (w.prompts.MsgBox("Turn off Auto-Fill and manually enter all fields? Y/N", Buttons::YesNo, Icon::Warning,
+                             "Turn Off Auto Log? Y/N") == Answer::Yes) {
             f.menu.mnuAuto.checked = false;
             for (int i = 1; i <= 4; ++i) f.Text1[static_cast<size_t>(i)].text.clear();
             f.Timer1.enabled = false;
@@ -105,37 +105,37 @@ void Timer1_Timer(Workstation& w) {
         f.Timer1.enabled = false;
         return;
     }
-    double rate = Val(w.cfg[9]);
+    double rate = Val(w.cfg.SamplingRate());
     f.Timer1.interval = rate > 0 ? static_cast<int>(std::min(RoundHalfEven(rate), 2.0e9)) : 20000;
     SendWaitingEvents(w);
     WatchDeployments(w);
     float lat = 0, lon = 0;
-    if (f.Command1[0].caption == "Record Event") {
-        DateTime now = w.host.Now();
+    if (RecorderStateOf(f) == RecorderState::Ready) {
+        DateTime now = w.services.Now();
         f.Text2.text = ShortDate(now) + "," + LongTime(now);
         int retries = 0;
         for (;;) {
             try {
                 lat = lon = 0;
                 ReadPosition(w, lat, lon);
-                UpdateGrid(w, lat, lon);
+                UpdateGrid(w.files(), f, lat, lon);
                 break;
             } catch (const std::exception&) {
-                if (f.NavSource != "MET") {
+                if (f.NavSource != NavSource::Met) {
                     f.StatusBar1.panel[1] = "Unable to read the navigation from " + f.CurrPosFile + " - retrying...";
                     break;
                 }
-                w.host.Pause(2000);
+                w.services.Pause(2000);
                 ++retries;
                 f.StatusBar1.panel[1] = "Unable to find " + f.CurrPosFile + " file...retry:" + IntText(retries);
                 if (retries <= 6) {
                     f.StatusBar1.panel[1] = "Unable to find Current Position file...Retry" + IntText(retries) + ".";
                     continue;
                 }
-                if (w.host.MsgBox("Unable to find Current Position file...Quit & Restart the program?\r[Yes] to "
-                                  "quit or [No] for manual entry",
-                                  Buttons::YesNo, Icon::Warning,
-                                  "Can't Find the MET data file, Quit?") == Answer::Yes) {
+                if (w.prompts.MsgBox("Unable to find Current Position file...Quit & Restart the program?\r[Yes] to "
+                                     "quit or [No] for manual entry",
+                                     Buttons::YesNo, Icon::Warning,
+                                     "Can't Find the MET data file, Quit?") == Answer::Yes) {
                     QuitProgram(w);
                     return;
                 }
@@ -153,15 +153,16 @@ void Timer1_Timer(Workstation& w) {
             ShowNextEventNumber(w);
             return;
         } catch (const std::exception&) {
-            w.host.Pause(1000);
+            w.services.Pause(1000);
             ++f.EvNumRetries;
             if (f.EvNumRetries <= 6) {
                 f.StatusBar1.panel[1] = "Unable to find Event Number file...Retry" + IntText(f.EvNumRetries) + ".";
                 continue;
             }
-            if (w.host.MsgBox("Unable to find Event Number file...Quit the program?\r  [Yes] to quit or [No] for "
-                              "manual entry",
-                              Buttons::YesNo, Icon::Warning, "Can't Find the Event Number file, Quit?") == Answer::Yes)
+            if (w.prompts.MsgBox("Unable to find Event Number file...Quit the program?\r  [Yes] to quit or [No] for "
+                                 "manual entry",
+                                 Buttons::YesNo, Icon::Warning,
+                                 "Can't Find the Event Number file, Quit?") == Answer::Yes)
                 QuitProgram(w);
             return;
         }

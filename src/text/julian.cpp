@@ -6,9 +6,9 @@
 
 namespace varnel {
 
-JulianNumber MakeJulianNumber(Host& host, std::string_view timeForm) {
+JulianNumber MakeJulianNumber(StationServices& clock, std::string_view timeForm) {
     JulianNumber j;
-    DateTime now = host.Now();
+    DateTime now = clock.Now();
     j.date = now;
     j.day = std::to_string(DayOfYear(now));
     if (j.day.size() < 3) PadText(j.day, 3, "L", "0");

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/host.h"
+#include "platform/station_services.h"
 
 namespace varnel {
 
@@ -14,8 +14,8 @@ struct JulianNumber {
     std::string Text() const { return day + "." + time; }
 };
 
-// timeForm is configuration line 20: "LONG" in any case gives the long time (with
+// timeForm is the configuration's event modes: "LONG" in any case gives the long time (with
 // seconds), anything else the short time.
-JulianNumber MakeJulianNumber(Host& host, std::string_view timeForm);
+JulianNumber MakeJulianNumber(StationServices& clock, std::string_view timeForm);
 
 }  // namespace varnel

@@ -46,14 +46,14 @@ struct Station {
     Station() {
         std::filesystem::create_directories(root / "Q" / "E");
         w.cfg = StarterConfiguration();
-        w.cfg[3] = w.cfg[4] = "Q:\\E\\";
-        w.cfg[11] = "UDP";
-        w.cfg[15] = "$GPZDA";
+        w.cfg[CfgLine::DataDirectory] = w.cfg[CfgLine::NavDirectory] = "Q:\\E\\";
+        w.cfg[CfgLine::NavSourceWord] = "UDP";
+        w.cfg[CfgLine::SecondSentence] = "$GPZDA";
         auto& f = w.frmActivity;
         f.homeFolder = "C:\\VarnelGPS\\";
         f.dataFolder = "Q:\\E\\";
         f.CurrPosFile = "Q:\\E\\CurrPos.txt";
-        f.NavSource = "UDP";
+        f.NavSource = NavSource::Udp;
         f.EventListPath = "C:\\VarnelGPS\\BridgeEvents.txt";
         f.commentOptPath = "C:\\VarnelGPS\\CommentOpt.txt";
         w.files().CreateFolder(f.homeFolder);

@@ -37,10 +37,13 @@ std::string Text(T v) requires std::is_integral_v<T> {
 std::string Text(bool v) {
     return v ? "true" : "false";
 }
+std::string Text(NavSource s) {
+    return std::string(NavSourceName(s));
+}
 
 }  // namespace
 
-std::string StateValue(Workstation& w, const std::string& name) {
+std::string StateValue(Workstation& w, HeadlessHost& host, const std::string& name) {
     auto& f = w.frmActivity;
 #define VARNEL_STATE(state, member) \
     if (name == #state) return Text(f.member)
@@ -58,9 +61,9 @@ std::string StateValue(Workstation& w, const std::string& name) {
 #undef VARNEL_STATE
     if (name.rfind("CfgLines(", 0) == 0) return w.cfg[std::atoi(name.c_str() + 9)];
     if (name.rfind("CfgMark(", 0) == 0) return w.FrmEditCFG.marks.at(static_cast<size_t>(std::atoi(name.c_str() + 8)));
-    if (name == "UdpPort") return Text(dynamic_cast<HeadlessHost&>(w.host).udpPort);
+    if (name == "UdpPort") return Text(host.udpPort);
     if (name == "clock") {
-        DateTime t = w.host.Now();
+        DateTime t = host.Now();
         char buf[32];
         std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
                       t.second);
@@ -185,10 +188,10 @@ void Act(Workstation& w, const std::vector<std::string>& tok) {
     if (cmd == "tick") {
         // One interval of the timer passes; its handler runs when the timer is enabled.
         if (tok.size() > 1 && tok[1] == "frmCommCheck.Timer1") {
-            w.host.Pause(w.frmCommCheck.Timer1.interval);
+            w.services.Pause(w.frmCommCheck.Timer1.interval);
             if (w.frmCommCheck.Timer1.enabled && w.frmCommCheck.loaded) CommCheck_Timer1_Timer(w);
         } else {
-            w.host.Pause(w.frmActivity.Timer1.interval);
+            w.services.Pause(w.frmActivity.Timer1.interval);
             if (w.frmActivity.Timer1.enabled && !w.ended) Timer1_Timer(w);
         }
         return;

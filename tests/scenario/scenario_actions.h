@@ -7,6 +7,7 @@
 
 #include "control_lookup.h"
 #include "forms/workstation.h"
+#include "platform/headless/headless_host.h"
 
 namespace varnel::scenario {
 
@@ -15,7 +16,8 @@ struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-std::string StateValue(Workstation& w, const std::string& name);
+// Named state of a workstation; `host` is the station's headless host (its UDP port, its clock).
+std::string StateValue(Workstation& w, HeadlessHost& host, const std::string& name);
 // The value an `expect NAME = VALUE` compares: a control's main value or NAME.property.
 std::string CheckValue(Workstation& w, const std::string& name);
 void Click(Workstation& w, const std::string& name);

@@ -357,7 +357,7 @@ private:
                 i += state;
                 if (i + 2 >= tok_.size() || tok_[i + 1] != "=") throw Failure("expected NAME = VALUE");
                 if (state)
-                    Compare("state " + tok_[i], StateValue(w, tok_[i]), tok_[i + 2]);
+                    Compare("state " + tok_[i], StateValue(w, sc_->Host(), tok_[i]), tok_[i + 2]);
                 else
                     Compare(tok_[i], CheckValue(w, tok_[i]), tok_[i + 2]);
             }

@@ -135,8 +135,10 @@ TEST(ReceiverCaptures, SerialAndUdpRoadsGiveThePositionWithEitherConfiguration) 
         for (int gn = 0; gn < 2; ++gn) {
             HeadlessHost host(DriveMap{root.string(), {}});
             Workstation w(host);
-            w.cfg[3] = "Q:\\E\\", w.cfg[8] = "CurrPos.txt", w.cfg[14] = gn ? "$GNGGA" : "$GPGGA";
-            w.cfg[15] = gn ? "$GNZDA" : "$GPZDA";
+            w.cfg[CfgLine::DataDirectory] = "Q:\\E\\";
+            w.cfg[CfgLine::PositionFile] = "CurrPos.txt";
+            w.cfg[CfgLine::PrimarySentence] = gn ? "$GNGGA" : "$GPGGA";
+            w.cfg[CfgLine::SecondSentence] = gn ? "$GNZDA" : "$GPZDA";
             w.files().CreateFolder("Q:\\E\\");
             for (size_t i = 0; i < capture.size(); i += 40) {
                 std::string chunk;

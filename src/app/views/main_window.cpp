@@ -8,7 +8,8 @@
 
 namespace varnel::views {
 
-MainWindow::MainWindow(Workstation& w, std::function<void(std::function<void()>)> act) : w_(w), act_(std::move(act)) {
+MainWindow::MainWindow(Workstation& w, QtHost& host, std::function<void(std::function<void()>)> act)
+    : w_(w), host_(host), act_(std::move(act)) {
     QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
     f.setPointSize(9);

@@ -22,14 +22,19 @@ class QCheckBox;
 class QTableView;
 class QTimer;
 
+namespace varnel {
+class QtHost;
+}
+
 namespace varnel::views {
 
 class GridModel;
 
 class MainWindow : public QMainWindow {
 public:
-    // `act` runs a handler and refreshes every view of the station.
-    MainWindow(Workstation& w, std::function<void(std::function<void()>)> act);
+    // `act` runs a handler and refreshes every view of the station; `host` is the
+    // station's host, whose pauses hold the timer's ticks back.
+    MainWindow(Workstation& w, QtHost& host, std::function<void(std::function<void()>)> act);
     ~MainWindow() override;
 
     void Refresh();
@@ -70,6 +75,7 @@ private:
     void resizeEvent(QResizeEvent* e) override;
 
     Workstation& w_;
+    QtHost& host_;
     std::function<void(std::function<void()>)> act_;
     double scale_ = 1.0;
     QWidget* central_ = nullptr;

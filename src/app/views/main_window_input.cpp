@@ -46,8 +46,7 @@ void MainWindow::RefreshTimer() {
 }
 
 void MainWindow::OnTick() {
-    auto* host = dynamic_cast<QtHost*>(&w_.host);
-    if (host && host->Pausing()) {
+    if (host_.Pausing()) {
         tickDeferred_ = true;  // runs once the pause is over
         QTimer::singleShot(200, this, [this] {
             if (tickDeferred_) OnTick();

@@ -27,7 +27,7 @@
 
 namespace varnel::views {
 
-CommCheckWindow::CommCheckWindow(Workstation& w, Act act) : w_(w), act_(std::move(act)) {
+CommCheckWindow::CommCheckWindow(Workstation& w, QtHost& host, Act act) : w_(w), host_(host), act_(std::move(act)) {
     setWindowFlag(Qt::Window);
     auto* top = new QVBoxLayout(this);
     auto* ids = new QHBoxLayout;
@@ -87,8 +87,7 @@ CommCheckWindow::CommCheckWindow(Workstation& w, Act act) : w_(w), act_(std::mov
     connect(hide_, &QPushButton::clicked, this, [this] { act_([this] { CommCheck_Command2_Click(w_); }); });
     timer_ = new QTimer(this);
     connect(timer_, &QTimer::timeout, this, [this] {
-        auto* host = dynamic_cast<QtHost*>(&w_.host);
-        if (host && host->Pausing()) return;
+        if (host_.Pausing()) return;
         act_([this] { CommCheck_Timer1_Timer(w_); });
     });
     resize(640, 420);

@@ -16,13 +16,18 @@ class QRadioButton;
 class QTableWidget;
 class QTimer;
 
+namespace varnel {
+class QtHost;
+}
+
 namespace varnel::views {
 
 using Act = std::function<void(std::function<void()>)>;
 
 class CommCheckWindow : public QWidget {
 public:
-    CommCheckWindow(Workstation& w, Act act);
+    // `host` is the station's host, whose pauses hold the window's timer back.
+    CommCheckWindow(Workstation& w, QtHost& host, Act act);
     void Refresh();
 
 protected:
@@ -30,6 +35,7 @@ protected:
 
 private:
     Workstation& w_;
+    QtHost& host_;
     Act act_;
     std::array<QLineEdit*, 2> text2_{};
     std::array<QRadioButton*, 5> port_{};

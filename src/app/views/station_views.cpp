@@ -10,8 +10,8 @@ StationViews::StationViews(DriveMap drives) {
     host_ = std::make_unique<QtHost>(std::move(drives));
     ws_ = std::make_unique<Workstation>(*host_);
     auto act = [this](std::function<void()> h) { Act(h); };
-    main_ = std::make_unique<MainWindow>(*ws_, act);
-    commCheck_ = std::make_unique<CommCheckWindow>(*ws_, act);
+    main_ = std::make_unique<MainWindow>(*ws_, *host_, act);
+    commCheck_ = std::make_unique<CommCheckWindow>(*ws_, *host_, act);
     editCfg_ = std::make_unique<EditCfgWindow>(*ws_, act);
     eventEdit_ = std::make_unique<EventEditWindow>(*ws_, act);
     host_->dialogParent = main_.get();

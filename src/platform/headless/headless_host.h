@@ -37,7 +37,7 @@ public:
     // Files the test wrote are as old as the fake clock says; others as the disk says.
     long long FileAgeMs(const std::string& path) override {
         auto it = written.find(Files().Native(path));
-        return it == written.end() ? Host::FileAgeMs(path) : elapsedMs_ - it->second;
+        return it == written.end() ? StationServices::FileAgeMs(path) : elapsedMs_ - it->second;
     }
     std::map<std::string, long long> written;  // native path: ElapsedMs when the test wrote it
     std::optional<std::string> OpenFileDialog(const std::string& folder) override;
