@@ -33,7 +33,7 @@ void mnuLineFileEdit_Click(Workstation& w) {
 }
 
 void mnuOrderOccFile_Click(Workstation& w) {
-    ReadOrderOcc(w, w.frmActivity.OrdOcc);
+    ReadOrderOcc(w.files(), w.frmActivity);
 }
 
 void mnuPrintLog_Click(Workstation& w) {

@@ -199,7 +199,7 @@ void RunStartUp(Workstation& w) {
     double rate = RoundHalfEven(Val(c.SamplingRate()));
     f.SamplingInterval = (rate > 0 && rate < 2e9) ? static_cast<int>(rate) : 0;
     f.Text1[0].text = c.Cruise();  // the cruise box
-    ReadOrderOcc(w, f.OrdOcc);
+    ReadOrderOcc(w.files(), f);
     if (f.SamplingInterval == 0) f.SamplingInterval = 15000;
     f.gridRow = 1;
     // A MULTI station picks several events at once from check boxes; any other

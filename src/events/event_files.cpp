@@ -99,7 +99,7 @@ void SaveEventLocal(Workstation& w) {
         try {
             AddPendingEvent(w.files(), journal, SharedLines(w, event));
             f.eventJournaled = true;
-            if (!f.NetworkMode || f.drawnLocally) ShowWaitingEvents(w, ReadPendingEvents(w.files(), journal).size());
+            if (!f.NetworkMode || f.drawnLocally) ShowWaitingEvents(f, ReadPendingEvents(w.files(), journal).size());
         } catch (const FileError& e) {
             w.Msg("Unable to write " + journal + " (" + e.what() + "). Event " + f.Text1[5].text +
                       " is saved, but if the shared folder cannot take it now it will not be sent there later.",
@@ -161,7 +161,7 @@ void SaveEventNetwork(Workstation& w) {
     } catch (const FileError&) {
         w.Msg("Unable to write to Network Drive!  Saved locally (" + f.homeFolder + cruise + "Events.csv)");
         try {
-            ShowWaitingEvents(w, ReadPendingEvents(fs, journal).size());
+            ShowWaitingEvents(f, ReadPendingEvents(fs, journal).size());
         } catch (const FileError&) {
         }
     }
@@ -171,17 +171,17 @@ std::string OrderOccPath(const ActivityForm& f) {
     return f.dataFolder + "OrderOcc.txt";
 }
 
-void ReadOrderOcc(Workstation& w, std::string& result) {
-    auto& f = w.frmActivity;
+void ReadOrderOcc(FileSystem& fs, ActivityForm& f) {
+    std::string& result = f.OrdOcc;
     std::string path = OrderOccPath(f);
     f.menu.mnuOrderOccFile.caption = path;
     try {
-        if (w.files().Exists(path)) {
-            auto lines = w.files().ReadLines(path);
+        if (fs.Exists(path)) {
+            auto lines = fs.ReadLines(path);
             result = lines.empty() ? "" : lines.front();
             f.StatusBar1.panel[6] = "OrderOcc: " + result;
         } else {
-            w.files().ReplaceLines(path, {"1"});
+            fs.ReplaceLines(path, {"1"});
             result = "1";
         }
     } catch (const FileError&) {
@@ -205,8 +205,7 @@ void NextOrderOcc(Workstation& w, std::string& result) {
     }
 }
 
-void SaveGridToIns(Workstation& w) {
-    auto& f = w.frmActivity;
+void SaveGridToIns(FileSystem& fs, const ActivityForm& f) {
     std::vector<std::string> lines;
     for (int r = 1; r <= f.gridRow && r < f.EventLog.rows; ++r) {
         std::string line;
@@ -214,7 +213,7 @@ void SaveGridToIns(Workstation& w) {
         lines.push_back(line);
     }
     try {
-        w.files().AppendLines(f.homeFolder + f.Text1[0].text + "Events.ins", lines, true);
+        fs.AppendLines(f.homeFolder + f.Text1[0].text + "Events.ins", lines, true);
     } catch (const FileError&) {
         // stops silently at the first error
     }

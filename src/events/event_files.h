@@ -27,8 +27,9 @@ void SaveEventLocal(Workstation& w);
 void SaveEventNetwork(Workstation& w);
 
 std::string OrderOccPath(const ActivityForm& f);
-void ReadOrderOcc(Workstation& w, std::string& result);
+// Reads the order of occupation into f.OrdOcc (a new file holds 1).
+void ReadOrderOcc(FileSystem& fs, ActivityForm& f);
 void NextOrderOcc(Workstation& w, std::string& result);
-void SaveGridToIns(Workstation& w);
+void SaveGridToIns(FileSystem& fs, const ActivityForm& f);
 
 }  // namespace varnel

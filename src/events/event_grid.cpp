@@ -148,8 +148,7 @@ void MakeRoomInGrid(ActivityForm& f) {
     f.gridRow = g.rows - 1;
 }
 
-void PutLastEventInGrid(Workstation& w, const std::string& line) {
-    auto& f = w.frmActivity;
+void PutLastEventInGrid(ActivityForm& f, const std::string& line) {
     const LoggedEvent e = ParseLogLine(line, NavigationColumnsRead::Skipped);
     auto& g = f.EventLog;
     if (f.gridRow == 0) f.gridRow = 1;  // as Record Event does: row 0 is the header

@@ -20,6 +20,6 @@ void ExportEventsOnly(Workstation& w);
 // others move up one, so the grid keeps the most recent events of a long cruise.
 void MakeRoomInGrid(ActivityForm& f);
 // Writes a last-event line into the grid row of the row counter (the tick's pick-up).
-void PutLastEventInGrid(Workstation& w, const std::string& line);
+void PutLastEventInGrid(ActivityForm& f, const std::string& line);
 
 }  // namespace varnel

@@ -178,8 +178,7 @@ DrawResult DrawEventNumber(Workstation& w) {
     }
 }
 
-void AdvanceAfterSave(Workstation& w) {
-    auto& f = w.frmActivity;
+void AdvanceAfterSave(ActivityForm& f) {
     if (!f.EditingRow) {
         if (f.NextEventNumber < 32767)
             ++f.NextEventNumber;

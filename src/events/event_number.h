@@ -39,7 +39,7 @@ enum class DrawResult { Drawn, DrawnLocally, Cancelled };
 // shared folder); Cancelled when no number could be drawn at all or the counter is
 // full: nothing must be saved then.
 DrawResult DrawEventNumber(Workstation& w);
-void AdvanceAfterSave(Workstation& w);
+void AdvanceAfterSave(ActivityForm& f);
 // Clear Last's roll-back of the number: the box goes back two, the file holds it, the
 // counter is the box + 1, RollbackPending is set.
 void RollBackEventNumber(Workstation& w);

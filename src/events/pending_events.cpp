@@ -33,8 +33,7 @@ void DropPendingEvents(FileSystem& fs, const std::string& journal, size_t count)
     fs.ReplaceLines(journal, std::vector<std::string>(lines.begin() + static_cast<long>(count), lines.end()));
 }
 
-void ShowWaitingEvents(Workstation& w, size_t waiting) {
-    auto& f = w.frmActivity;
+void ShowWaitingEvents(ActivityForm& f, size_t waiting) {
     if (waiting == 0) {
         f.StatusBar1.panel[7].clear();
         return;
@@ -60,7 +59,7 @@ bool SendWaitingEvents(Workstation& w, bool keepNewest) {
     if (keepNewest && !waiting.empty()) waiting.pop_back();
     if (!waiting.empty()) f.waitingReported = true;  // the operator hears when they are all sent
     if (waiting.empty() || !f.NetworkMode) {
-        if (!keepNewest) ShowWaitingEvents(w, waiting.size());
+        if (!keepNewest) ShowWaitingEvents(f, waiting.size());
         return waiting.empty();
     }
     // Numbers drawn in local operation may have been drawn by other stations meanwhile:
@@ -104,10 +103,10 @@ bool SendWaitingEvents(Workstation& w, bool keepNewest) {
         }
     } catch (const FileError&) {
         f.waitingSent += sent;
-        ShowWaitingEvents(w, waiting.size() - sent + (keepNewest ? 1 : 0));
+        ShowWaitingEvents(f, waiting.size() - sent + (keepNewest ? 1 : 0));
         return false;
     }
-    ShowWaitingEvents(w, 0);
+    ShowWaitingEvents(f, 0);
     if (f.waitingReported) {
         f.waitingSent += sent;
         w.Msg((f.waitingSent == 1 ? std::string("The event that waited for the shared folder ") + f.dataFolder + " is"

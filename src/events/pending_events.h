@@ -28,6 +28,6 @@ void DropPendingEvents(FileSystem& fs, const std::string& journal, size_t count)
 // left for the caller.
 bool SendWaitingEvents(Workstation& w, bool keepNewest = false);
 // The status bar's word on waiting events (empty when none).
-void ShowWaitingEvents(Workstation& w, size_t waiting);
+void ShowWaitingEvents(ActivityForm& f, size_t waiting);
 
 }  // namespace varnel

@@ -127,7 +127,7 @@ void RecordEvent(Workstation& w) {
         if (Contains(ev, "ARRIVAL") && !Contains(f.LastEventLine, "ARRIVAL"))
             NextOrderOcc(w, f.OrdOcc);
         else
-            ReadOrderOcc(w, f.OrdOcc);
+            ReadOrderOcc(w.files(), f);
         f.LastEventName = Trim(f.Combo1.text);
     }
     put(6, f.Text1[3].text);
@@ -160,7 +160,7 @@ void RecordEvent(Workstation& w) {
     else if (f.NetworkMode)
         SaveEventNetwork(w);
     f.drawnLocally = false;
-    AdvanceAfterSave(w);
+    AdvanceAfterSave(f);
     ClearCommentOptions(w);
     if (!f.EditingRow) AdvanceEventSelection(w);
     f.EditingRow = false;
@@ -196,7 +196,7 @@ void ClearLast(Workstation& w) {
 }  // namespace
 
 void QuitProgram(Workstation& w) {
-    SaveGridToIns(w);
+    SaveGridToIns(w.files(), w.frmActivity);
     w.frmActivity.Timer1.enabled = false;
     w.frmCommCheck.Timer1.enabled = false;
     if (w.services.SerialIsOpen()) w.services.SerialClose();

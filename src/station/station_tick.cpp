@@ -75,7 +75,7 @@ void ShowNextEventNumber(Workstation& w) {
     if (!f.RollbackPending && RaiseEventNumberBox(f)) {
         if (auto line = SharedStore(w)->Announced(); line && *line != f.LastEventLine) {
             f.LastEventLine = *line;
-            PutLastEventInGrid(w, *line);
+            PutLastEventInGrid(f, *line);
             NotePickedUpEvent(w, *line);
         }
     }
