@@ -10,6 +10,7 @@
 #include "nav/gps_file.h"
 #include "nav/met_file.h"
 #include "nav/nav_source.h"
+#include "nav/nmea_fix.h"
 #include "nav/nmea_sentence.h"
 #include "nav/receiver_status.h"
 #include "platform/files.h"
@@ -69,6 +70,71 @@ TEST(ReadGpsLines, PrimaryAndSecondSentences) {
         EXPECT_EQ(g.latDeg + "|" + g.latMin + "|" + g.lonDeg + "|" + g.lonMin + "|" + g.date + "|" + g.time + "|" +
                       g.fixQuality,
                   r.expect);
+    }
+}
+
+// One sentence into a fix, read as the kind given: the values the tick and the receiver
+// summary take, beside the texts the navigation boxes show.
+TEST(ParseFix, EveryKindIntoValuesAndShownTexts) {
+    using K = SentenceKind;
+    const auto kept = LastField::Kept, dropped = LastField::Dropped;
+    struct {
+        const char* name;
+        std::string sentence;
+        K kind;
+        LastField last;
+        const char* expect;  // talker [BAD] utcSecond time|date|latDeg|latMin|lonDeg|lonMin quality/sats/hdop lat lon
+    } rows[] = {
+        {"GGA as received", kGga, K::Gga, kept, "GP 50709 14:05:09||32|54.000|117|18.000 1/08/0.9 32.90000 -117.30000"},
+        {"GGA as a quoted file line", '"' + std::string(kGga) + '"', K::Gga, dropped,
+         "GP 50709 14:05:09||32|54.000|117|18.000 1/08/0.9 32.90000 -117.30000"},
+        {"last field kept", "$GNGGA,140509.00,3254.000,N,11718.000,W,4", K::Gga, kept,
+         "GN 50709 14:05:09||32|54.000|117|18.000 4// 32.90000 -117.30000"},
+        {"last field dropped", "$GNGGA,140509.00,3254.000,N,11718.000,W,4", K::Gga, dropped,
+         "GN 50709 14:05:09||32|54.000|117|18.000 // 32.90000 -117.30000"},
+        {"south and east read as north and west", "$GLRMC,140510.00,A,3255.000,S,11719.000,E,0.0,0.0,050726,,,", K::Rmc,
+         dropped, "GL 50710 14:05:10|05-Jul-2026|32|55.000|117|19.000 1// 32.91667 -117.31670"},
+        {"RMC without a fix", "$GPRMC,140510.00,V,,,,,,,050726,,,*34", K::Rmc, dropped,
+         "GP 50710 14:05:10|05-Jul-2026|||| 0// none none"},
+        {"ZDA", kZda, K::Zda, kept, "GP 50711 14:05:11|06-Jul-2026|||| // none none"},
+        {"WPL gives a position only", "$GPWPL,3254.000,N,11718.000,W,HOME*58", K::Wpl, dropped,
+         "GP - ||32|54.000|117|18.000 // 32.90000 -117.30000"},
+        {"inertial talker read as GGA", "$INGGA,235959,3254.000,N,11718.000,W,6,,,", K::Gga, dropped,
+         "IN 86399 23:59:59||32|54.000|117|18.000 6// 32.90000 -117.30000"},
+        {"wrong checksum marked", std::string(kGga).replace(std::string(kGga).size() - 1, 1, "B"), K::Gga, dropped,
+         "GP BAD 50709 14:05:09||32|54.000|117|18.000 1/08/0.9 32.90000 -117.30000"},
+        {"empty fields", "$GPGGA,,,,,,,,,", K::Gga, dropped, "GP - ::||||| // none none"},
+        {"time pairs read as far as they are numbers", "$GPGGA,1a05x9,3,N,-1718.000,W,", K::Gga, dropped,
+         "GP 3900 1a:05:x9||3|3|-17|18.000 // 03.05000 none"},
+        {"short time, unreadable latitude", "$GPGGA,14050,ab54.000,N,11718.000,W,", K::Gga, dropped,
+         "GP - 14:05:0||ab|54.000|117|18.000 // none none"},
+        {"kind not read here", "$GPGSV,3,1,12,01,40,083,46", K::Other, kept, "GP - ||||| // none none"}};
+    auto deg = [](std::optional<float> v, const char* pattern) { return v ? FormatSingle(*v, pattern) : "none"; };
+    for (const auto& r : rows) {
+        Fix f = ParseFix(r.sentence, r.kind, r.last);
+        EXPECT_EQ(f.kind, r.kind);
+        EXPECT_EQ(f.talker + (f.checksumWrong ? " BAD " : " ") + (f.utcSecond ? IntText(*f.utcSecond) : "-") + " " +
+                      f.time + "|" + f.date + "|" + f.latDeg + "|" + f.latMin + "|" + f.lonDeg + "|" + f.lonMin + " " +
+                      f.quality + "/" + f.satellites + "/" + f.hdop + " " + deg(f.latitude, "00.00000") + " " +
+                      deg(f.longitude, "#000.00000"),
+                  r.expect)
+            << r.name;
+    }
+}
+
+// Which identifiers name a kind read here, and which received sentences are of one.
+TEST(SentenceKinds, SatelliteTalkersOnly) {
+    using K = SentenceKind;
+    struct {
+        const char* text;
+        K named, sent;
+    } rows[] = {{"$GPGGA", K::Gga, K::Gga},     {"$GNRMC", K::Rmc, K::Rmc},     {"$BDZDA", K::Zda, K::Zda},
+                {"$GQWPL", K::Wpl, K::Wpl},     {"$GPGSV", K::Other, K::Other}, {"$INGGA", K::Other, K::Other},
+                {"GPGGA", K::Other, K::Other},  {"$GPgga", K::Other, K::Other}, {"$GPGG", K::Other, K::Other},
+                {"$GPGGA,1", K::Other, K::Gga}, {"x,$GLRMC", K::Other, K::Rmc}, {"$PGRMZ,$GPGGA", K::Other, K::Other}};
+    for (const auto& r : rows) {
+        EXPECT_EQ(KindOf(r.text), r.named) << r.text;
+        EXPECT_EQ(KindAt(r.text), r.sent) << r.text;
     }
 }
 
