@@ -22,10 +22,10 @@ using namespace varnel;
 namespace fs = std::filesystem;
 
 namespace {
-GpsTexts Parse(std::vector<std::string> lines, const std::string& primary = "$GPGGA",
-               const std::string& second = "$GPRMC", std::string* status = nullptr) {
+Fix Parse(std::vector<std::string> lines, const std::string& primary = "$GPGGA", const std::string& second = "$GPRMC",
+          std::string* status = nullptr) {
     std::string st;
-    GpsTexts g = ParseGpsLines(lines, primary, second, st);
+    Fix g = ParseGpsLines(lines, primary, second, st);
     if (status) *status = st;
     return g;
 }
@@ -51,25 +51,30 @@ TEST(ReadGpsLines, PrimaryAndSecondSentences) {
         {{"$XXGGA" + std::string(kGga + 6)}, "$GPGGA", "", "||||||", "GPS Status: BAD!"},  // no satellite talker
         {{kZda, kGga}, "$GPGGA", "$GPZDA", "32|54.000|117|18.000||14:05:09|1", "GPS Status: Good"},
         {{kRmc}, "$GPRMC", "", "32|55.000|117|19.000|05-Jul-2026|14:05:10|1", "GPS Status: Good"},
-        {{"$GPRMC,140510.00,V,,,,,,,050726,,,*34"}, "$GNRMC", "", "||||05-Jul-2026|14:05:10|0", "GPS Status: Good"},
         {{kGga}, "GPGGA", "$GPRMC", "||||||", "GPS Status: Good"},  // parsed by the configured identifier: no fields
+        {{kZda}, "$GNZDA", "", "||||||", "GPS Status: Good"},       // a ZDA primary gives no fields either
         {{kGga, "$GPGGA,150000.00,1000.000,N,01000.000,W,1*64"},
          "$GPGGA",
          "",
          "32|54.000|117|18.000||14:05:09|1",
          "GPS Status: Good"},
-        {{"$GPGGA,140509.00,,N,11718.000,W,0,00*54"}, "$GPGGA", "", "||117|18.000||14:05:09|0", "GPS Status: Good"},
+        // a later, shorter 2nd sentence replaces only the fields it has
+        {{kGga, kZda, "$GPZDA,140512.00,07,"},
+         "$GPGGA",
+         "$GPZDA",
+         "32|54.000|117|18.000|07-Jul-2026|14:05:09|1",
+         "GPS Status: Good"},
         {{kRmc}, "$GPGGA", "$GPRMC", "||||||", "GPS Status: BAD!"},
         {{"$GPWPL,3254.000,N,11718.000,W,HOME*58"}, "$GPWPL", "", "32|54.000|117|18.000|||", "GPS Status: Good"},
         {{"$GNGGA,140509.00,3254.000,N,11718.000,W,1*79"}, "GGA", "", "||||||", "GPS Status: Good"}};
     for (const auto& r : rows) {
         std::string status;
-        GpsTexts g = Parse(r.lines, r.primary, r.second, &status);
+        Fix g = Parse(r.lines, r.primary, r.second, &status);
         SCOPED_TRACE(std::string(r.primary) + " " + r.lines.front());
         EXPECT_EQ(status, r.status);
-        EXPECT_EQ(g.latDeg + "|" + g.latMin + "|" + g.lonDeg + "|" + g.lonMin + "|" + g.date + "|" + g.time + "|" +
-                      g.fixQuality,
-                  r.expect);
+        EXPECT_EQ(
+            g.latDeg + "|" + g.latMin + "|" + g.lonDeg + "|" + g.lonMin + "|" + g.date + "|" + g.time + "|" + g.quality,
+            r.expect);
     }
 }
 
@@ -169,13 +174,13 @@ TEST(ReceiverCaptures, AnyTalkerGivesThePositionsAsSent) {
         ss << in.rdbuf();
         std::vector<std::string> window, asGp;
         int positions = 0;
-        auto text = [](const GpsTexts& g) { return g.latDeg + g.latMin + g.lonDeg + g.lonMin + g.date + g.time; };
+        auto text = [](const Fix& g) { return g.latDeg + g.latMin + g.lonDeg + g.lonMin + g.date + g.time; };
         for (auto& line : SplitLines(ss.str())) {
             if (!line.empty() && line[0] == '#') continue;
             window.push_back(line);
             asGp.push_back(ReplaceAll(line, "$GN", "$GP"));
             if (window.size() > 20) window.erase(window.begin()), asGp.erase(asGp.begin());
-            GpsTexts gp = Parse(window, "$GPGGA", "$GPZDA"), gn = Parse(window, "$GNGGA", "$GNZDA");
+            Fix gp = Parse(window, "$GPGGA", "$GPZDA"), gn = Parse(window, "$GNGGA", "$GNZDA");
             ASSERT_EQ(text(gp), text(gn)) << c.name << ": " << line;
             ASSERT_EQ(text(gp), text(Parse(asGp, "$GPGGA", "$GPZDA"))) << c.name << ": " << line;
             if (Val(gp.latDeg) > 0) {
@@ -210,7 +215,7 @@ TEST(ReceiverCaptures, SerialAndUdpRoadsGiveThePositionWithEitherConfiguration) 
                 if (road == 0) w.frmCommCheck.buffer += chunk, ParseInput(w);
                 if (road == 1) host.udpPending.push_back(chunk), PollUdp(w);
                 std::string status;
-                GpsTexts g = ParseGpsLines(w.files().ReadLines("Q:\\E\\CurrPos.txt"), "$GPGGA", "$GPZDA", status);
+                Fix g = ParseGpsLines(w.files().ReadLines("Q:\\E\\CurrPos.txt"), "$GPGGA", "$GPZDA", status);
                 seen[road][gn] += g.latDeg + g.latMin + g.lonDeg + g.lonMin + g.date + g.time + ";";
             }
         }
