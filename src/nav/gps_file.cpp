@@ -7,16 +7,6 @@
 
 namespace varnel {
 
-void SplitSentence(std::string_view s, std::vector<std::string>& list) {
-    size_t pos = 0, start = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != ',') continue;
-        if (pos >= list.size()) list.resize(pos + 1);
-        list[pos++] = std::string(s.substr(start, i - start));
-        start = i + 1;
-    }
-}
-
 Fix ParseGpsLines(const std::vector<std::string>& lines, const std::string& primary, const std::string& second,
                   std::string& status) {
     size_t found = 0;

@@ -3,17 +3,12 @@
 // sentence writer rewrites that file from the received text.
 #pragma once
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "forms/workstation.h"
 #include "nav/nmea_fix.h"
 
 namespace varnel {
-
-// Splits like SplitFields with no count limit: field k to element k (list grows
-// as needed); the text after the last comma is not stored.
-void SplitSentence(std::string_view sentence, std::vector<std::string>& list);
 
 // The parse of lines already read (no I/O): sets status panel text through `status`.
 Fix ParseGpsLines(const std::vector<std::string>& lines, const std::string& primary, const std::string& second,

@@ -45,10 +45,6 @@ SentenceKind KindOf(std::string_view id) {
     return KindOfType(TypeOf(id));
 }
 
-std::string SentenceType(std::string_view id) {
-    return std::string(TypeOf(id));
-}
-
 SentenceKind KindAt(std::string_view text) {
     size_t p = text.find('$');
     if (p == std::string_view::npos || p + 6 > text.size() || !IsTalker(text.substr(p + 1, 2)))

@@ -16,8 +16,6 @@ enum class SentenceKind { Other, Gga, Rmc, Zda, Wpl };
 SentenceKind KindOf(std::string_view id);
 // The kind of the sentence at the first '$' of `text` when a satellite talker sent it.
 SentenceKind KindAt(std::string_view text);
-// "GGA" for "$GPGGA" or "$GNGGA"; empty when the identifier names no sentence type.
-std::string SentenceType(std::string_view id);
 // Where the first sentence matching the identifier starts in `text` (from `from`), or npos.
 size_t FindSentence(std::string_view text, std::string_view id, size_t from = 0);
 // True when the sentence carries a checksum ("*hh" after the data) that does not match.
