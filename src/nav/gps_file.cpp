@@ -31,7 +31,7 @@ Fix ParseGpsLines(const std::vector<std::string>& lines, const std::string& prim
                 b.Overlay(SplitSentence(lines[i], LastField::Dropped));
                 haveSecond = true;
             }
-        if (haveSecond) fix.date = ParseFix(b, KindOf(second)).date;
+        if (haveSecond) fix.date = DateOf(b, KindOf(second));
     }
     return fix;
 }

@@ -33,13 +33,21 @@ void SentenceFields::Overlay(const SentenceFields& later) {
 
 SentenceFields SplitSentence(std::string_view s, LastField last) {
     SentenceFields out;
-    for (size_t i = 0, start = 0; i <= s.size(); ++i) {
-        if (i == s.size() ? last == LastField::Dropped : s[i] != ',') continue;
-        if (out.count < SentenceFields::kKept) out.at[out.count] = s.substr(start, i - start);
+    auto add = [&out](std::string_view field) {
+        if (out.count < SentenceFields::kKept) out.at[out.count] = field;
         ++out.count;
-        start = i + 1;
-    }
+    };
+    size_t start = 0;
+    for (size_t comma; (comma = s.find(',', start)) != std::string_view::npos; start = comma + 1)
+        add(s.substr(start, comma - start));
+    if (last == LastField::Kept) add(s.substr(start));
     return out;
+}
+
+std::string DateOf(const SentenceFields& a, SentenceKind kind) {
+    if (kind == SentenceKind::Rmc) return ConvertNavDate(a[9]);
+    if (kind == SentenceKind::Zda) return ConvertNavDate(std::string(a[2]) + std::string(a[3]) + std::string(a[4]));
+    return "";
 }
 
 Fix ParseFix(const SentenceFields& a, SentenceKind kind) {
@@ -54,10 +62,10 @@ Fix ParseFix(const SentenceFields& a, SentenceKind kind) {
         case SentenceKind::Rmc:
             lat = a[3], lon = a[5];
             f.quality = a[2] == "V" ? "0" : "1";
-            f.date = ConvertNavDate(a[9]);
+            f.date = DateOf(a, kind);
             break;
         case SentenceKind::Zda:
-            f.date = ConvertNavDate(std::string(a[2]) + std::string(a[3]) + std::string(a[4]));
+            f.date = DateOf(a, kind);
             break;
         case SentenceKind::Wpl:  // a waypoint gives a position only: $GPWPL,ddmm.mm,N,dddmm.mm,W,name
             lat = a[1], lon = a[3];

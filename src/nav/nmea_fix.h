@@ -53,6 +53,9 @@ struct Fix {
     std::string time, date, latDeg, latMin, lonDeg, lonMin;
 };
 
+// The date text the fields of a `kind` sentence carry: RMC's ddmmyy, ZDA's day, month
+// and year; empty for the other kinds.
+std::string DateOf(const SentenceFields& fields, SentenceKind kind);
 // The fix in fields already split, read as `kind` (talker and checksum left unset).
 Fix ParseFix(const SentenceFields& fields, SentenceKind kind);
 // The fix in a sentence or a line holding one, read as `kind`.
