@@ -50,6 +50,7 @@ TEST(ReadGpsLines, PrimaryAndSecondSentences) {
         {{kGga, gnZda}, "$GNGGA", "$GNZDA", "32|54.000|117|18.000|06-Jul-2026|14:05:09|1", good},
         {{"$BDGGA" + std::string(kGga + 6)}, "$GPGGA", "", "32|54.000|117|18.000||14:05:09|1", good},
         {{"$XXGGA" + std::string(kGga + 6)}, "$GPGGA", "", "||||||", bad},  // no satellite talker
+        {{"$GNgga" + std::string(kGga + 6)}, "$GPgga", "", "||||||", bad},  // no sentence type: plain text
         {{kZda, kGga}, "$GPGGA", "$GPZDA", "32|54.000|117|18.000||14:05:09|1", good},
         {{kRmc}, "$GPRMC", "", "32|55.000|117|19.000|05-Jul-2026|14:05:10|1", good},
         {{kGga}, "GPGGA", "$GPRMC", "||||||", good},  // parsed by the configured identifier: no fields
