@@ -30,18 +30,16 @@ FixHealth JudgeFix(const std::string& fixQuality, long long sentenceAgeS, long l
     return {text, false};
 }
 
-void ShowFixHealth(Workstation& w, const GpsTexts& g) {
+void ShowFixHealth(Workstation& w, const Fix& fix) {
     auto& f = w.frmActivity;
     auto& bar = f.StatusBar1;
-    auto seconds = [](int h, int m, int s) { return h * 3600LL + m * 60LL + s; };
-    if (g.time.size() < 8 || g.time[2] != ':') {
-        bar.panel[8] = g.fixQuality == "0" ? "NO FIX from the receiver" : "";
+    if (!fix.utcSecond) {
+        bar.panel[8] = fix.quality == "0" ? "NO FIX from the receiver" : "";
         bar.panelAlert[8] = !bar.panel[8].empty();
         return;
     }
     DateTime utc = w.services.UtcNow();
-    long long age = seconds(utc.hour, utc.minute, utc.second) -
-                    seconds(std::atoi(g.time.c_str()), std::atoi(g.time.c_str() + 3), std::atoi(g.time.c_str() + 6));
+    long long age = utc.hour * 3600LL + utc.minute * 60LL + utc.second - *fix.utcSecond;
     if (age < -43200) age += 86400;  // across midnight
     if (age >= 43200) age -= 86400;
     long long fileMs = w.services.FileAgeMs(f.CurrPosFile);
@@ -50,7 +48,7 @@ void ShowFixHealth(Workstation& w, const GpsTexts& g) {
     std::optional<long long> measured;
     if ((f.NavSource == NavSource::Gps || f.NavSource == NavSource::Udp) && c.haveClockOffset)
         measured = c.clockOffsetS;
-    FixHealth h = JudgeFix(g.fixQuality, age, fileMs < 0 ? -1 : fileMs / 1000, staleS < 10 ? 10 : staleS, measured);
+    FixHealth h = JudgeFix(fix.quality, age, fileMs < 0 ? -1 : fileMs / 1000, staleS < 10 ? 10 : staleS, measured);
     bar.panel[8] = h.text;
     bar.panelAlert[8] = h.alert;
     bar.panelTooltip[8] =

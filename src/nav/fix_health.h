@@ -7,7 +7,7 @@
 #include <string>
 
 #include "forms/workstation.h"
-#include "nav/gps_file.h"
+#include "nav/nmea_fix.h"
 
 namespace varnel {
 
@@ -23,6 +23,6 @@ struct FixHealth {
 FixHealth JudgeFix(const std::string& fixQuality, long long sentenceAgeS, long long fileAgeS, long long staleS,
                    std::optional<long long> clockOffsetS = std::nullopt);
 // The tick's judgement of the position just read from the current-position file.
-void ShowFixHealth(Workstation& w, const GpsTexts& g);
+void ShowFixHealth(Workstation& w, const Fix& fix);
 
 }  // namespace varnel

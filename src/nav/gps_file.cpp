@@ -1,100 +1,53 @@
 #include "nav/gps_file.h"
 
+#include <utility>
+
 #include "nav/nmea_sentence.h"
 #include "platform/strings.h"
-#include "text/nav_date.h"
 
 namespace varnel {
 
-void SplitSentence(std::string_view s, std::vector<std::string>& list) {
-    size_t pos = 0, start = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != ',') continue;
-        if (pos >= list.size()) list.resize(pos + 1);
-        list[pos++] = std::string(s.substr(start, i - start));
-        start = i + 1;
-    }
-}
-
-namespace {
-
-std::string Hms(const std::string& t) {
-    return Left(t, 2) + ":" + Mid(t, 3, 2) + ":" + Mid(t, 5, 2);
-}
-
-void SplitDegrees(const std::string& field, size_t n, std::string& deg, std::string& min) {
-    deg = Left(field, n);
-    min = field.size() < n ? field : field.substr(n);
-}
-
-const std::string& At(const std::vector<std::string>& v, size_t i) {
-    static const std::string empty;
-    return i < v.size() ? v[i] : empty;
-}
-
-}  // namespace
-
-GpsTexts ParseGpsLines(const std::vector<std::string>& lines, const std::string& primary, const std::string& second,
-                       std::string& status) {
-    GpsTexts g;
-    std::vector<std::string> a(21), b(21);
-    size_t found = lines.size();
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (FindSentence(lines[i], primary) != std::string::npos) {
-            found = i;
-            break;
-        }
+Fix ParseGpsLines(const std::vector<std::string>& lines, const std::string& primary, const std::string& second,
+                  std::string& status) {
+    size_t found = 0;
+    while (found < lines.size() && FindSentence(lines[found], primary) == std::string::npos) ++found;
     if (found == lines.size()) {
         status = "GPS Status: BAD!";
-        return g;
-    }
-    SplitSentence(lines[found], a);
-    const std::string type = SentenceType(primary), secondType = SentenceType(second);
-    bool haveSecond = false;  // without a 2nd sentence after the primary the date stays empty
-    if (type == "GGA" && !second.empty())
-        for (size_t i = found; i < lines.size(); ++i)
-            if (FindSentence(lines[i], second) != std::string::npos) {
-                SplitSentence(lines[i], b);
-                haveSecond = true;
-            }
-    if (type == "GGA") {
-        g.time = Hms(At(a, 1));
-        SplitDegrees(At(a, 2), 2, g.latDeg, g.latMin);
-        SplitDegrees(At(a, 4), 3, g.lonDeg, g.lonMin);
-        g.fixQuality = At(a, 6);
-        if (!haveSecond)
-            g.date.clear();
-        else if (secondType == "ZDA")
-            g.date = ConvertNavDate(At(b, 2) + At(b, 3) + At(b, 4));
-        else if (secondType == "RMC")
-            g.date = ConvertNavDate(At(b, 9));
-    } else if (type == "RMC") {
-        g.time = Hms(At(a, 1));
-        g.date = ConvertNavDate(At(a, 9));
-        SplitDegrees(At(a, 3), 2, g.latDeg, g.latMin);
-        SplitDegrees(At(a, 5), 3, g.lonDeg, g.lonMin);
-        g.fixQuality = At(a, 2) == "V" ? "0" : "1";
-    } else if (type == "WPL") {
-        // A waypoint gives a position only: $GPWPL,ddmm.mm,N,dddmm.mm,W,name
-        SplitDegrees(At(a, 1), 2, g.latDeg, g.latMin);
-        SplitDegrees(At(a, 3), 3, g.lonDeg, g.lonMin);
+        return {};
     }
     status = "GPS Status: Good";
-    return g;
+    // Read as the configured kind, not the line's own; a ZDA primary gives nothing, nor
+    // does an identifier that names no kind read here.
+    const SentenceKind kind = KindOf(primary);
+    if (kind == SentenceKind::Zda || kind == SentenceKind::Other) return {};
+    Fix fix = ParseFix(lines[found], kind, LastField::Dropped);
+    if (kind == SentenceKind::Gga && !second.empty()) {
+        // GGA has no date: the 2nd sentences from the GGA line on give it, a later one
+        // replacing the fields it has. Without one the date stays empty.
+        SentenceFields b;
+        bool haveSecond = false;
+        for (size_t i = found; i < lines.size(); ++i)
+            if (FindSentence(lines[i], second) != std::string::npos) {
+                b.Overlay(SplitSentence(lines[i], LastField::Dropped));
+                haveSecond = true;
+            }
+        if (haveSecond) fix.date = DateOf(b, KindOf(second));
+    }
+    return fix;
 }
 
-GpsTexts ReadGpsFile(Workstation& w, const std::string& path) {
+Fix ReadGpsFile(Workstation& w, const std::string& path) {
     auto& f = w.frmActivity;
     int failures = 0;
     for (;;) {
         try {
             std::vector<std::string> lines;
             for (auto& l : w.files().ReadLines(path))
-                if (!Trim(l).empty()) lines.push_back(Trim(l));
+                if (std::string t = Trim(l); !t.empty()) lines.push_back(std::move(t));
             std::string status = f.StatusBar1.panel[3];
-            GpsTexts g = ParseGpsLines(lines, w.cfg.PrimarySentence(), w.cfg.SecondSentence(), status);
+            Fix fix = ParseGpsLines(lines, w.cfg.PrimarySentence(), w.cfg.SecondSentence(), status);
             f.StatusBar1.panel[3] = status;
-            return g;
+            return fix;
         } catch (const FileError&) {
             w.services.Pause(2000);
             if (++failures <= 6) continue;

@@ -67,18 +67,14 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
         return;
     }
     if (nmeaFile) {
-        GpsTexts g = ReadGpsFile(w, f.CurrPosFile);
-        float latDeg = static_cast<float>(Val(g.latDeg));
-        lat = latDeg > 0 ? latDeg + static_cast<float>(Val(g.latMin)) / 60.0f : -99.0f;
-        float lonDeg = static_cast<float>(Val(g.lonDeg));
-        lon = (!Contains(g.lonDeg, "-") && lonDeg > 0 && lat != -99.0f)
-                  ? -(lonDeg + static_cast<float>(Val(g.lonMin)) / 60.0f)
-                  : -99.0f;
-        f.Text1[1].text = g.date;
-        f.Text1[2].text = g.time;
+        Fix fix = ReadGpsFile(w, f.CurrPosFile);
+        lat = fix.latitude.value_or(-99.0f);  // -99: no position in the sentence
+        lon = fix.longitude.value_or(-99.0f);
+        f.Text1[1].text = fix.date;
+        f.Text1[2].text = fix.time;
         f.Text1[3].text = FormatSingle(lat, "00.00000");
         f.Text1[4].text = FormatSingle(lon, "#000.00000");
-        ShowFixHealth(w, g);
+        ShowFixHealth(w, fix);
     } else if (src == NavSource::Met) {
         ParseMetItems(w.files().ReadAll(f.CurrPosFile), f.metItems, f.metLaPos, f.metLoPos);
         f.StatusBar1.panel[1] = "Reading Current Position file...";

@@ -25,15 +25,35 @@ int Hex(char c) {
     return c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
 }
 
+// "GGA" for "$GPGGA" or "$GNGGA"; empty when the identifier names no sentence type.
+std::string_view TypeOf(std::string_view id) {
+    if (id.size() != 6 || id[0] != '$' || !IsTalker(id.substr(1, 2)) || !IsTypeLetters(id.substr(3))) return {};
+    return id.substr(3);
+}
+
+SentenceKind KindOfType(std::string_view type) {
+    if (type == "GGA") return SentenceKind::Gga;
+    if (type == "RMC") return SentenceKind::Rmc;
+    if (type == "ZDA") return SentenceKind::Zda;
+    if (type == "WPL") return SentenceKind::Wpl;
+    return SentenceKind::Other;
+}
+
 }  // namespace
 
-std::string SentenceType(std::string_view id) {
-    if (id.size() != 6 || id[0] != '$' || !IsTalker(id.substr(1, 2)) || !IsTypeLetters(id.substr(3))) return "";
-    return std::string(id.substr(3));
+SentenceKind KindOf(std::string_view id) {
+    return KindOfType(TypeOf(id));
+}
+
+SentenceKind KindAt(std::string_view text) {
+    size_t p = text.find('$');
+    if (p == std::string_view::npos || p + 6 > text.size() || !IsTalker(text.substr(p + 1, 2)))
+        return SentenceKind::Other;
+    return KindOfType(text.substr(p + 3, 3));
 }
 
 size_t FindSentence(std::string_view text, std::string_view id, size_t from) {
-    const std::string type = SentenceType(id);
+    const std::string_view type = TypeOf(id);
     if (type.empty()) return from <= text.size() ? text.find(id, from) : std::string_view::npos;
     for (size_t p = text.find('$', from); p != std::string_view::npos; p = text.find('$', p + 1))
         if (p + 6 <= text.size() && IsTalker(text.substr(p + 1, 2)) && text.substr(p + 3, 3) == type) return p;

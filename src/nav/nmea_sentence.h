@@ -8,8 +8,14 @@
 
 namespace varnel {
 
-// "GGA" for "$GPGGA" or "$GNGGA"; empty when the identifier names no sentence type.
-std::string SentenceType(std::string_view id);
+// The sentence kinds the logger reads; Other for every other sentence.
+enum class SentenceKind { Other, Gga, Rmc, Zda, Wpl };
+
+// The kind an identifier names ("$GPGGA", "$GNRMC"); Other when it names no sentence
+// type or one not read here.
+SentenceKind KindOf(std::string_view id);
+// The kind of the sentence at the first '$' of `text` when a satellite talker sent it.
+SentenceKind KindAt(std::string_view text);
 // Where the first sentence matching the identifier starts in `text` (from `from`), or npos.
 size_t FindSentence(std::string_view text, std::string_view id, size_t from = 0);
 // True when the sentence carries a checksum ("*hh" after the data) that does not match.

@@ -2,11 +2,9 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
-#include <vector>
+#include <string_view>
 
-#include "nav/gps_file.h"
-#include "nav/nmea_sentence.h"
+#include "nav/nmea_fix.h"
 
 namespace varnel {
 
@@ -26,33 +24,28 @@ std::string FixName(const std::string& q) {
 void NoteSentence(CommCheckForm& c, const std::string& sentence, long long nowMs, long long utcSeconds) {
     auto start = sentence.find('$');
     if (start == std::string::npos) return;
-    if (BadChecksum(sentence)) {
+    const std::string_view s = std::string_view(sentence).substr(start);
+    const Fix fix = ParseFix(s, KindAt(s), LastField::Kept);
+    if (fix.checksumWrong) {
         ++c.skippedSentences;
         return;
     }
     c.lastSentenceMs = nowMs;
     c.sentenceTimes.push_back(nowMs);
     while (!c.sentenceTimes.empty() && c.sentenceTimes.front() < nowMs - kRateWindowMs) c.sentenceTimes.pop_front();
-    std::string talker = Talker(sentence);
+    const std::string& talker = fix.talker;
     if (talker.size() == 2 && talker[0] != 'P') c.talkers.insert(talker);  // $P...: proprietary
-    std::vector<std::string> f(16);
-    SplitSentence(sentence.substr(start) + ",", f);
-    const std::string& t = f[1];  // hhmmss of GGA, RMC and ZDA
-    if (FindSentence(sentence, "$GPGGA") == start || FindSentence(sentence, "$GPRMC") == start ||
-        FindSentence(sentence, "$GPZDA") == start) {
-        if (t.size() >= 6 && std::isdigit(static_cast<unsigned char>(t[0]))) {
-            long long off = utcSeconds - (std::atoi(t.substr(0, 2).c_str()) * 3600LL +
-                                          std::atoi(t.substr(2, 2).c_str()) * 60LL + std::atoi(t.substr(4, 2).c_str()));
-            if (off < -43200) off += 86400;
-            if (off >= 43200) off -= 86400;
-            c.clockOffsetS = off;
-            c.haveClockOffset = true;
-        }
+    if (fix.utcSecond && std::isdigit(static_cast<unsigned char>(fix.time[0]))) {
+        long long off = utcSeconds - *fix.utcSecond;
+        if (off < -43200) off += 86400;
+        if (off >= 43200) off -= 86400;
+        c.clockOffsetS = off;
+        c.haveClockOffset = true;
     }
-    if (FindSentence(sentence, "$GPGGA") == start) {
-        c.fixQuality = f.size() > 6 ? f[6] : "";
-        c.satellites = f.size() > 7 ? f[7] : "";
-        c.hdop = f.size() > 8 ? f[8] : "";
+    if (fix.kind == SentenceKind::Gga) {
+        c.fixQuality = fix.quality;
+        c.satellites = fix.satellites;
+        c.hdop = fix.hdop;
     }
 }
 

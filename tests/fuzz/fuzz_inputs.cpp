@@ -1,9 +1,10 @@
 // Every reader of outside input on any bytes; the first byte picks the reader:
-// 0 the sentence parser and its helpers, 1 the serial line (splitter, display, receiver
-// summary, sentence writer), 2 UDP datagrams (a NUL byte separates them) and the tick's
-// read, 3 the MET record reader, 4 the configuration reader and check, 5 the role event
-// list and the comment options file in both panel modes. The readers run on a headless
-// station of their own under /tmp: every question answered No, every message dropped.
+// 0 the sentence readers (the file's lines, one sentence into a fix), 1 the serial line
+// (splitter, display, receiver summary, sentence writer), 2 UDP datagrams (a NUL byte
+// separates them) and the tick's read, 3 the MET record reader, 4 the configuration
+// reader and check, 5 the role event list and the comment options file in both panel
+// modes. The readers run on a headless station of their own under /tmp: every question
+// answered No, every message dropped.
 #include <unistd.h>
 
 #include <array>
@@ -21,6 +22,7 @@
 #include "nav/gps_file.h"
 #include "nav/met_file.h"
 #include "nav/nav_source.h"
+#include "nav/nmea_fix.h"
 #include "nav/nmea_sentence.h"
 #include "nav/receiver_status.h"
 #include "platform/files.h"
@@ -66,9 +68,10 @@ void Sentences(Station&, const std::string& text) {
     for (const char* primary : {"$GPGGA", "$GNRMC", "$GPWPL", "GGA"})
         for (const char* second : {"$GPZDA", "$GNRMC", ""}) (void)ParseGpsLines(lines, primary, second, status);
     for (auto& l : lines) {
-        (void)BadChecksum(l);
-        (void)Talker(l);
         (void)FindSentence(l, "$GPGGA", l.size() / 2);
+        (void)KindAt(l);
+        for (auto kind : {SentenceKind::Gga, SentenceKind::Rmc, SentenceKind::Zda, SentenceKind::Wpl})
+            for (auto last : {LastField::Kept, LastField::Dropped}) (void)ParseFix(l, kind, last);
     }
 }
 
