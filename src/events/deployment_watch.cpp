@@ -22,15 +22,21 @@ long long NowS(Workstation& w) {
 void FollowCruiseLog(Workstation& w) {
     auto& b = w.frmActivity.deployments;
     try {
-        auto events = FollowedStore(w)->EventsSince(b.followed);
-        if (b.followed.startedOver) {
-            b.events.clear();
-            b.position.clear();
-            b.latestOfOperator.clear();
-        }
         long long now = NowS(w);
-        for (const auto& e : events)
+        bool first = true;
+        auto clearOnStartOver = [&] {
+            if (first && b.followed.startedOver) {
+                b.events.clear();
+                b.position.clear();
+                b.latestOfOperator.clear();
+            }
+            first = false;
+        };
+        FollowedStore(w)->EventsSince(b.followed, [&](const LoggedEvent& e) {
+            clearOnStartOver();
             if (HoldsEvent(e)) NoteLoggedEvent(b, e, now);
+        });
+        clearOnStartOver();
     } catch (const std::exception&) {
         // The shared folder is away: the strip keeps what it knows; the event files
         // report the folder themselves.

@@ -4,6 +4,7 @@
 // Failures throw FileError; tests can make the next N opens, reads or writes of a
 // path fail.
 #pragma once
+#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -73,6 +74,8 @@ private:
 
 // Splits text at CR LF, LF or CR. A final line end does not start another line.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views into the text, one at a time.
+void ForEachLine(std::string_view text, const std::function<void(std::string_view)>& take);
 
 // Whether one of the last lines of the file (its last megabyte: far more lines than
 // can wait to be sent) is exactly `line`; false when there is no file.

@@ -29,9 +29,11 @@ public:
     virtual ~CruiseReader() = default;
     // The newest event announced by any station; nothing when none has been.
     virtual std::optional<std::string> Announced() = 0;
-    // The whole events added to the cruise log since `mark`, oldest first; the mark moves
-    // past them. Nothing is returned for an event still being written.
-    virtual std::vector<LoggedEvent> EventsSince(StoreMark& mark) = 0;
+    // Gives `take` the whole events added to the cruise log since `mark`, oldest first,
+    // read without their navigation columns; the mark moves past them first (and says
+    // whether the log was started over). An event still being written waits for the
+    // next call. Failures throw FileError and leave the mark where it was.
+    virtual void EventsSince(StoreMark& mark, const std::function<void(const LoggedEvent&)>& take) = 0;
     // The cruise log, one entry per line in order: an entry that holds no event is a
     // line that could not be read as one.
     virtual std::vector<std::string> CruiseLines() = 0;

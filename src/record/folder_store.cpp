@@ -67,30 +67,25 @@ std::optional<std::string> FolderReader::Announced() {
     return lines.empty() ? "" : lines.front();
 }
 
-std::vector<LoggedEvent> FolderReader::EventsSince(StoreMark& mark) {
-    std::vector<LoggedEvent> events;
-    // The mark moves only when the read succeeds, so a reader that fails here sees the
-    // same start again next time.
+void FolderReader::EventsSince(StoreMark& mark, const std::function<void(const LoggedEvent&)>& take) {
     StoreMark next =
         mark.log == paths_.cruiseLog ? StoreMark{mark.log, mark.position, false} : StoreMark{paths_.cruiseLog, 0, true};
     if (!fs_.Exists(next.log)) {
         mark = next;
-        return events;
+        return;
     }
     auto text = fs_.ReadFrom(next.log, next.position);
     if (!text) {  // the log is now shorter: a new cruise or a replaced file
         next = {next.log, 0, true};
         text = fs_.ReadFrom(next.log, 0);
-        if (!text) return events;
+        if (!text) return;
     }
     size_t end = text->find_last_of("\r\n");
-    if (end != std::string::npos) {  // else a line is still being written
-        for (const auto& line : SplitLines(std::string_view(*text).substr(0, end + 1)))
-            events.push_back(ParseLogLine(line, NavigationColumnsRead::Skipped));
-        next.position += end + 1;
-    }
+    if (end != std::string::npos) next.position += end + 1;  // else a line is still being written
     mark = next;
-    return events;
+    if (end == std::string::npos) return;
+    ForEachLine(std::string_view(*text).substr(0, end + 1),
+                [&](std::string_view line) { take(ParseLogLine(line, NavigationColumnsRead::Skipped)); });
 }
 
 std::vector<std::string> FolderReader::CruiseLines() {

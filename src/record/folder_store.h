@@ -24,7 +24,7 @@ class FolderReader : public CruiseReader {
 public:
     FolderReader(FileSystem& fs, FolderStorePaths paths) : fs_(fs), paths_(std::move(paths)) {}
     std::optional<std::string> Announced() override;
-    std::vector<LoggedEvent> EventsSince(StoreMark& mark) override;
+    void EventsSince(StoreMark& mark, const std::function<void(const LoggedEvent&)>& take) override;
     std::vector<std::string> CruiseLines() override;
 
 protected:
@@ -45,7 +45,9 @@ public:
     void AddEvent(const PendingEvent& e, Delivery delivery, bool announce) override;
     void MarkCtdAtDepth(const std::string& roleLine) override;
     std::optional<std::string> Announced() override { return reader_.Announced(); }
-    std::vector<LoggedEvent> EventsSince(StoreMark& mark) override { return reader_.EventsSince(mark); }
+    void EventsSince(StoreMark& mark, const std::function<void(const LoggedEvent&)>& take) override {
+        reader_.EventsSince(mark, take);
+    }
     std::vector<std::string> CruiseLines() override { return reader_.CruiseLines(); }
 
 private:

@@ -148,7 +148,7 @@ LoggedEvent ParseLogLine(std::string_view line, NavigationColumnsRead navigation
         e.comments = Join(cols, comments, std::min(after, n));
         size_t at = after;
         for (size_t i = comments + 1; i < table.size() && at < n; ++i) (e.*table[i].text).assign(cols[at++]);
-        if (navigation == NavigationColumnsRead::Skipped) return CopyPosition(std::move(e));
+        if (navigation == NavigationColumnsRead::Skipped) return e;
         e.navigation.reserve(n - at);
         for (; at < n; ++at) e.navigation.emplace_back(cols[at]);
     }

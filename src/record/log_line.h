@@ -54,7 +54,8 @@ const std::string& RoleHeader();
 // its 111 columns plus only non-blank ones; a line of fewer than 128 columns carries
 // no navigation and its last column is the order of occupation.
 // Readers that never write the line back (the report, the grid, the deployments strip)
-// may skip the navigation columns, which are most of a cruise-log line's columns.
+// may skip the navigation columns, which are most of a cruise-log line's columns; the
+// six-decimal position is then left empty too.
 enum class NavigationColumnsRead { Yes, Skipped };
 LoggedEvent ParseLogLine(std::string_view line, NavigationColumnsRead navigation = NavigationColumnsRead::Yes);
 // Whether a line read holds an event at all (a header or a scrap of text does not).

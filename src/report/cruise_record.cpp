@@ -27,7 +27,7 @@ LogFile ReadLog(const std::vector<std::string>& lines, const std::string& name) 
     for (const std::string& line : lines) {
         ++lineNo;
         if (line.find_first_not_of(' ') == std::string_view::npos) continue;
-        const LoggedEvent logged = ParseLogLine(line, NavigationColumnsRead::Skipped);
+        LoggedEvent logged = ParseLogLine(line, NavigationColumnsRead::Skipped);
         const size_t fieldCount = logged.columnsRead;
         if (logged.number == "Event#") continue;
         if (!HoldsEvent(logged)) {
@@ -40,9 +40,9 @@ LogFile ReadLog(const std::vector<std::string>& lines, const std::string& name) 
         e.numberValue = logged.Number();
         e.line = Trim(logged.stndLine);
         e.station = Trim(logged.stndSta);
-        e.activity = logged.activity;
-        e.event = logged.event;
-        e.initials = logged.operatorInitials;
+        e.activity = std::move(logged.activity);
+        e.event = std::move(logged.event);
+        e.initials = std::move(logged.operatorInitials);
         e.date = logged.dateUtc;
         e.time = logged.timeUtc;
         auto lat = logged.Latitude(), lon = logged.Longitude();
