@@ -7,9 +7,11 @@ namespace varnel {
 namespace {
 
 // Every column of the line as a view into it, the text after the last comma included.
-void Columns(std::string_view line, std::vector<std::string_view>& cols) {
+// The first `limit` columns of the line as views into it (the text after the last comma
+// is a column too).
+void Columns(std::string_view line, std::vector<std::string_view>& cols, size_t limit) {
     cols.clear();
-    for (size_t at = 0;;) {
+    for (size_t at = 0; cols.size() < limit;) {
         size_t comma = line.find(',', at);
         if (comma == std::string_view::npos) {
             cols.push_back(line.substr(at));
@@ -50,8 +52,8 @@ size_t CommentsColumn() {
 }
 
 // Where the columns after the comments start on a line of `n` columns (see the header).
-size_t AfterComments(const std::vector<std::string_view>& cols) {
-    const size_t n = cols.size(), comments = CommentsColumn();
+size_t AfterComments(const std::vector<std::string_view>& cols, size_t n) {
+    const size_t comments = CommentsColumn();
     const size_t after = EventColumnCount() - comments - 1;
     if (n < EventColumnCount() + kNavigationColumns) return std::max(comments + 1, n - std::min(n, after));
     const size_t last = n - after - kNavigationColumns;  // every extra column is the comments'
@@ -137,14 +139,21 @@ const std::string& RoleHeader() {
 
 LoggedEvent ParseLogLine(std::string_view line, NavigationColumnsRead navigation) {
     thread_local std::vector<std::string_view> cols;
-    Columns(line, cols);
+    const size_t n = 1 + static_cast<size_t>(std::count(line.begin(), line.end(), ','));
+    // A reader without the navigation needs the columns up to the order of occupation;
+    // only a line with columns past the navigation's 111 needs them all to tell comment
+    // commas from MET items.
+    const size_t navigationStart = n - std::min(n, kNavigationColumns);
+    const bool all = navigation == NavigationColumnsRead::Yes || n > EventColumnCount() + kNavigationColumns ||
+                     navigationStart < EventColumnCount();
+    Columns(line, cols, all ? n : navigationStart);
     LoggedEvent e;
-    const size_t n = cols.size(), comments = CommentsColumn();
+    const size_t comments = CommentsColumn();
     e.columnsRead = n;
     const auto& table = LogColumns();
     for (size_t i = 0; i < comments && i < n; ++i) (e.*table[i].text).assign(cols[i]);
     if (n > comments) {
-        const size_t after = AfterComments(cols);
+        const size_t after = AfterComments(cols, n);
         e.comments = Join(cols, comments, std::min(after, n));
         size_t at = after;
         for (size_t i = comments + 1; i < table.size() && at < n; ++i) (e.*table[i].text).assign(cols[at++]);
