@@ -75,32 +75,20 @@ TEST(LogLine, ReadsEachKindOfLineIntoTypedValues) {
 }
 
 LoggedEvent Sample() {
-    LoggedEvent e;
-    e.cruise = "0701JD";
-    e.number = "12";
-    e.stndLine = "93.3";
-    e.stndSta = "26.7";
-    e.calcLine = "93.2";
-    e.calcSta = "26.9";
-    e.dateLoc = "05-Jul-2026";
-    e.timeLoc = "07:05:09";
-    e.lat = "32.90000";
-    e.lon = "-117.30000";
-    e.latPrecise = "32.900000";
-    e.lonPrecise = "-117.300000";
-    e.activity = "CTD";
-    e.event = "CTD DEPLOYED";
-    e.operatorInitials = "JD";
-    e.dateUtc = "05-Jul-2026";
-    e.timeUtc = "14:05:09";
-    e.comments = "wire 50, calm";
-    e.ordOcc = "3";
     std::array<std::string, 201> met{};
     met[1] = "1013.2";
     met[150] = "7";
     met[151] = " ";  // blank items past 111 are not logged
-    e.navigation = NavigationColumns(met);
-    return e;
+    return {"0701JD",      "12",
+            "93.3",        "26.7",
+            "93.2",        "26.9",
+            "05-Jul-2026", "07:05:09",
+            "32.90000",    "-117.30000",
+            "32.900000",   "-117.300000",
+            "CTD",         "CTD DEPLOYED",
+            "JD",          "05-Jul-2026",
+            "14:05:09",    "wire 50, calm",
+            "3",           NavigationColumns(met)};
 }
 
 TEST(LogLine, WritesTheExactBytesOfEveryForm) {
