@@ -1,7 +1,5 @@
 #include "platform/files.h"
 
-#include <functional>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,19 +21,6 @@ bool EndHolds(FileSystem& fs, std::string_view path, std::string_view line) {
     for (auto& l : SplitLines(fs.ReadTail(path, 1 << 20)))
         if (l == line) return true;
     return false;
-}
-
-void ForEachLine(std::string_view text, const std::function<void(std::string_view)>& take) {
-    size_t at = 0;
-    while (at < text.size()) {
-        size_t end = text.find_first_of("\r\n", at);
-        if (end == std::string_view::npos) {
-            take(text.substr(at));
-            return;
-        }
-        take(text.substr(at, end - at));
-        at = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-    }
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

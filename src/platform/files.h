@@ -4,7 +4,6 @@
 // Failures throw FileError; tests can make the next N opens, reads or writes of a
 // path fail.
 #pragma once
-#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -75,7 +74,18 @@ private:
 // Splits text at CR LF, LF or CR. A final line end does not start another line.
 std::vector<std::string> SplitLines(std::string_view text);
 // The same lines as views into the text, one at a time.
-void ForEachLine(std::string_view text, const std::function<void(std::string_view)>& take);
+template <class Take>
+void ForEachLine(std::string_view text, Take&& take) {
+    size_t at = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') continue;
+        take(text.substr(at, i - at));
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        at = i + 1;
+    }
+    if (at < text.size()) take(text.substr(at));
+}
 
 // Whether one of the last lines of the file (its last megabyte: far more lines than
 // can wait to be sent) is exactly `line`; false when there is no file.
