@@ -1,11 +1,11 @@
 #include "events/deployment_watch.h"
 
 #include "config/configuration.h"
-#include "events/event_files.h"
 #include "events/store_of_station.h"
 #include "platform/datetime.h"
 #include "platform/strings.h"
 #include "record/deployments.h"
+#include "record/log_line.h"
 
 namespace varnel {
 
@@ -134,10 +134,8 @@ void WatchDeployments(Workstation& w) {
     ShowDeployments(w);
 }
 
-void NoteRecordedEvent(Workstation& w) {
-    auto& f = w.frmActivity;
-    // The strip reads no local clock columns: the event's time is its UTC time.
-    NoteLoggedEvent(f.deployments, EventOnScreen(f, DateTime{}), NowS(w));
+void NoteRecordedEvent(Workstation& w, const LoggedEvent& saved) {
+    NoteLoggedEvent(w.frmActivity.deployments, saved, NowS(w));
     ShowDeployments(w);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "forms/workstation.h"
+#include "record/logged_event.h"
 
 namespace varnel {
 
@@ -14,7 +15,7 @@ void RebuildDeployments(Workstation& w);
 // The log's new lines, then the strip, the overdue notice and status panel 9.
 void WatchDeployments(Workstation& w);
 // The event just saved by Record Event (a corrected one replaces its earlier form).
-void NoteRecordedEvent(Workstation& w);
+void NoteRecordedEvent(Workstation& w, const LoggedEvent& saved);
 // Clear Last erased the event with this number.
 void ForgetErasedEvent(Workstation& w, const std::string& number);
 // A line of another station's last-event file.

@@ -50,15 +50,6 @@ bool SavingAllowed(const ActivityForm& f) {
     return RecorderStateOf(f) == RecorderState::Saving || RecorderStateOf(f) == RecorderState::Ready;
 }
 
-// Appends one line, writing the header first when the file is new; both go out in one write.
-void AppendWithHeader(FileSystem& fs, const std::string& path, const std::string& header, const std::string& line,
-                      bool sync) {
-    if (!fs.Exists(path))
-        fs.AppendLines(path, {header, line}, sync);
-    else
-        fs.AppendLines(path, {line}, sync);
-}
-
 // The shared lines of the event on screen, as the shared files will hold them.
 PendingEvent SharedLines(Workstation& w, const LoggedEvent& event) {
     auto& f = w.frmActivity;
@@ -84,10 +75,10 @@ PendingEvent SharedLines(Workstation& w, const LoggedEvent& event) {
 
 }  // namespace
 
-void SaveEventLocal(Workstation& w) {
+LoggedEvent SaveEventLocal(Workstation& w) {
     auto& f = w.frmActivity;
     f.eventJournaled = false;
-    if (!SavingAllowed(f)) return;
+    if (!SavingAllowed(f)) return EventOnScreen(f, DateTime{});
     const std::string home = f.homeFolder;
     const std::string cruise = f.Text1[0].text;
     const LoggedEvent event = EventOnScreen(f, w.services.Now());
@@ -124,6 +115,7 @@ void SaveEventLocal(Workstation& w) {
     attempt(log, [&] { AppendWithHeader(w.files(), log, LocalHeader(), LocalCruiseLogLine(event), true); });
     std::string role = home + cruise + f.EventRole + ".csv";
     attempt(role, [&] { AppendWithHeader(w.files(), role, RoleHeader(), RoleLogLine(event), false); });
+    return event;
 }
 
 void SaveEventNetwork(Workstation& w) {

@@ -21,8 +21,9 @@ std::string CtdPrefix(const std::string& cruise);
 
 // Writes the three local files. A file that cannot be written is reported to the
 // operator (which file, and that the event is not yet safe there); the others are
-// still written.
-void SaveEventLocal(Workstation& w);
+// still written. Returns the event as it was logged (the boxes as they stand when saving
+// is not under way, and nothing was written).
+LoggedEvent SaveEventLocal(Workstation& w);
 // Writes the shared files; on the first failure the operator is told and it stops.
 void SaveEventNetwork(Workstation& w);
 

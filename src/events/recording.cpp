@@ -149,8 +149,7 @@ void RecordEvent(Workstation& w) {
         put(0, f.Text1[5].text);  // the grid shows the number the event is saved with
     }
     f.drawnLocally = drawn == DrawResult::DrawnLocally;
-    SaveEventLocal(w);
-    NoteRecordedEvent(w);
+    NoteRecordedEvent(w, SaveEventLocal(w));
     f.RollbackPending = false;
     if (f.drawnLocally)
         w.Msg("The shared folder " + f.dataFolder + " cannot be reached: event " + f.Text1[5].text +

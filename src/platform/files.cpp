@@ -16,6 +16,14 @@ namespace fs = std::filesystem;
 
 namespace varnel {
 
+void AppendWithHeader(FileSystem& fs, std::string_view path, const std::string& header, const std::string& line,
+                      bool sync) {
+    if (!fs.Exists(path))
+        fs.AppendLines(path, {header, line}, sync);
+    else
+        fs.AppendLines(path, {line}, sync);
+}
+
 bool EndHolds(FileSystem& fs, std::string_view path, std::string_view line) {
     if (!fs.Exists(path)) return false;
     for (auto& l : SplitLines(fs.ReadTail(path, 1 << 20)))

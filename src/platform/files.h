@@ -87,6 +87,10 @@ void ForEachLine(std::string_view text, Take&& take) {
     if (at < text.size()) take(text.substr(at));
 }
 
+// Appends one line; a file that is new gets `header` first, both in one write.
+void AppendWithHeader(FileSystem& fs, std::string_view path, const std::string& header, const std::string& line,
+                      bool sync = false);
+
 // Whether one of the last lines of the file (its last megabyte: far more lines than
 // can wait to be sent) is exactly `line`; false when there is no file.
 bool EndHolds(FileSystem& fs, std::string_view path, std::string_view line);

@@ -50,11 +50,7 @@ void FolderStore::AddEvent(const PendingEvent& e, Delivery delivery, bool announ
     }
     if (!again || !EndHolds(fs, e.sharedLog, e.sharedLine)) fs.AppendLines(e.sharedLog, {e.sharedLine});
     if (announce) fs.ReplaceLines(paths_.lastEvent, {e.sharedLine});
-    // The role log is made with its header; both go out in one write.
-    if (!fs.Exists(e.roleLog))
-        fs.AppendLines(e.roleLog, {RoleHeader(), e.roleLine});
-    else if (!again || !EndHolds(fs, e.roleLog, e.roleLine))
-        fs.AppendLines(e.roleLog, {e.roleLine});
+    if (!again || !EndHolds(fs, e.roleLog, e.roleLine)) AppendWithHeader(fs, e.roleLog, RoleHeader(), e.roleLine);
 }
 
 void FolderStore::MarkCtdAtDepth(const std::string& roleLine) {

@@ -2,25 +2,11 @@
 
 #include <algorithm>
 
+#include "text/split_fields.h"
+
 namespace varnel {
 
 namespace {
-
-// Every column of the line as a view into it, the text after the last comma included.
-// The first `limit` columns of the line as views into it (the text after the last comma
-// is a column too).
-void Columns(std::string_view line, std::vector<std::string_view>& cols, size_t limit) {
-    cols.clear();
-    for (size_t at = 0; cols.size() < limit;) {
-        size_t comma = line.find(',', at);
-        if (comma == std::string_view::npos) {
-            cols.push_back(line.substr(at));
-            return;
-        }
-        cols.push_back(line.substr(at, comma - at));
-        at = comma + 1;
-    }
-}
 
 bool WholeOrEmpty(std::string_view s) {
     if (!s.empty() && s.front() == '-') s.remove_prefix(1);
@@ -84,9 +70,8 @@ std::string Record(const LoggedEvent& e, Position position) {
     return out;
 }
 
-const std::string& Header(const char* LogColumn::*name) {
-    thread_local std::string header;
-    header.clear();
+std::string Header(const char* LogColumn::*name) {
+    std::string header;
     for (const auto& c : LogColumns()) header += (header.empty() ? "" : ",") + std::string(c.*name);
     return header;
 }
@@ -140,13 +125,11 @@ const std::string& RoleHeader() {
 LoggedEvent ParseLogLine(std::string_view line, NavigationColumnsRead navigation) {
     thread_local std::vector<std::string_view> cols;
     const size_t n = 1 + static_cast<size_t>(std::count(line.begin(), line.end(), ','));
-    // A reader without the navigation needs the columns up to the order of occupation;
-    // only a line with columns past the navigation's 111 needs them all to tell comment
-    // commas from MET items.
-    const size_t navigationStart = n - std::min(n, kNavigationColumns);
-    const bool all = navigation == NavigationColumnsRead::Yes || n > EventColumnCount() + kNavigationColumns ||
-                     navigationStart < EventColumnCount();
-    Columns(line, cols, all ? n : navigationStart);
+    // A reader without the navigation needs only the event's columns of a cruise-log line
+    // with exactly 111 navigation columns; any other line needs all its columns to tell
+    // comment commas from the navigation.
+    const bool plain = navigation == NavigationColumnsRead::Skipped && n == EventColumnCount() + kNavigationColumns;
+    LeadingFields(line, plain ? EventColumnCount() : n, cols);
     LoggedEvent e;
     const size_t comments = CommentsColumn();
     e.columnsRead = n;

@@ -18,15 +18,14 @@ void SplitFields(std::string_view text, std::vector<std::string>& list, int coun
     }
 }
 
-std::vector<std::string_view> LeadingFields(std::string_view line, size_t count) {
-    std::vector<std::string_view> f;
+void LeadingFields(std::string_view line, size_t count, std::vector<std::string_view>& f) {
+    f.clear();
     for (size_t at = 0; f.size() < count;) {
         size_t comma = line.find(',', at);
         f.push_back(line.substr(at, comma == std::string_view::npos ? std::string_view::npos : comma - at));
         if (comma == std::string_view::npos) break;
         at = comma + 1;
     }
-    return f;
 }
 
 }  // namespace varnel

@@ -14,8 +14,8 @@ namespace varnel {
 void SplitFields(std::string_view text, std::vector<std::string>& list, int count);
 
 // The first `count` comma-separated fields of a record line, as views into it (the
-// last field of a line is kept too); the caller finds the rest of the line after the
-// last view.
-std::vector<std::string_view> LeadingFields(std::string_view line, size_t count);
+// text after the last comma is a field too), into `fields` (cleared first, so a reader
+// of many lines reuses one list).
+void LeadingFields(std::string_view line, size_t count, std::vector<std::string_view>& fields);
 
 }  // namespace varnel

@@ -58,6 +58,7 @@ private:
     void Build();
     void BuildEntryBoxes();
     void BuildGrids();
+    QTableView* GridTable(const QString& name, Grid& g, GridModel*& model);
     void BuildSelectionPanel();
     void BuildStatusBar();
     void BuildTimerAndKeys();

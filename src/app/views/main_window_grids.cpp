@@ -55,37 +55,36 @@ private:
     int shownRows_ = -1;
 };
 
+// A read-only table over a grid model, its rows without numbers, its last column taking
+// the room that is left.
+QTableView* MainWindow::GridTable(const QString& name, Grid& g, GridModel*& model) {
+    auto* table = new QTableView(central_);
+    Name(table, name);
+    model = new GridModel(g);
+    model->setParent(this);
+    table->setModel(model);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setDefaultSectionSize(static_cast<int>(20 * scale_));
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
 void MainWindow::BuildGrids() {
     auto& f = w_.frmActivity;
-    grid_ = new QTableView(central_);
-    Name(grid_, QStringLiteral("EventLog"));
-    gridModel_ = new GridModel(f.EventLog);
-    gridModel_->setParent(this);
-    grid_->setModel(gridModel_);
+    grid_ = GridTable(QStringLiteral("EventLog"), f.EventLog, gridModel_);  // Comments takes the room left
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->verticalHeader()->setDefaultSectionSize(static_cast<int>(20 * scale_));
-    grid_->verticalHeader()->setVisible(false);
     grid_->setAlternatingRowColors(true);
-    grid_->horizontalHeader()->setStretchLastSection(true);  // Comments takes the room that is left
     connect(grid_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& i) { act_([this, i] { EventLog_DblClick(w_, i.row() + 1); }); });
 
     // The strip of instruments in the water, under the grid.
     deployLabel_ = new QLabel(central_);
     Name(deployLabel_, QStringLiteral("lblDeployments"));
-    deployments_ = new QTableView(central_);
-    Name(deployments_, QStringLiteral("Deployments"));
-    deployModel_ = new GridModel(f.Deployments);
-    deployModel_->setParent(this);
-    deployments_->setModel(deployModel_);
+    deployments_ = GridTable(QStringLiteral("Deployments"), f.Deployments, deployModel_);
     deployments_->setSelectionMode(QAbstractItemView::NoSelection);
-    deployments_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     deployments_->setFocusPolicy(Qt::NoFocus);
-    deployments_->verticalHeader()->setDefaultSectionSize(static_cast<int>(20 * scale_));
-    deployments_->verticalHeader()->setVisible(false);
-    deployments_->horizontalHeader()->setStretchLastSection(true);
     deployments_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     // The notice of an overdue operation: a window of its own that neither takes the
