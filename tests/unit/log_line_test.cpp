@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <tuple>
 
 #include "platform/files.h"
 #include "platform/strings.h"
@@ -148,13 +148,6 @@ TEST(LogLine, EveryColumnReachesEveryForm) {
     }
 }
 
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Every line of every file a simulated station writes comes back byte for byte through
 // the parser and the formatter of its form.
 TEST(LogLine, TheLogsOfASimulatedStationRoundTrip) {
@@ -168,22 +161,19 @@ TEST(LogLine, TheLogsOfASimulatedStationRoundTrip) {
                                       "' --drives \"$root\" --name A --events 6 --interval-ms 1 "
                                       "--comments 'wire 50, depth 100' > /dev/null\n";
     ASSERT_EQ(std::system(("bash '" + (root / "run.sh").string() + "'").c_str()), 0);
+    FileSystem fs;
     using Form = std::string (*)(const LoggedEvent&);
-    const struct {
-        const char* file;
-        Form form;
-        size_t lines;
-    } files[] = {
+    const std::tuple<const char*, Form, size_t> files[] = {
         {"A/C/VarnelGPS/0701JDEvents.csv", LocalCruiseLogLine, 7}, {"A/C/VarnelGPS/0701JDA.csv", RoleLogLine, 7},
         {"Q/CRUISE/0701JDEvents.csv", SharedCruiseLogLine, 6},     {"Q/CRUISE/0701JDA.csv", RoleLogLine, 7},
         {"Q/CRUISE/0701JDLastEvent.csv", SharedCruiseLogLine, 1},  {"Q/CRUISE/0701CTDATDEPTH.csv", RoleLogLine, 1}};
-    for (const auto& f : files) {
-        SCOPED_TRACE(f.file);
-        const auto lines = SplitLines(Slurp(root / f.file));
-        EXPECT_EQ(lines.size(), f.lines);
-        for (const auto& line : lines) EXPECT_EQ(f.form(ParseLogLine(line)), line);
+    for (const auto& [file, form, count] : files) {
+        SCOPED_TRACE(file);
+        const auto lines = fs.ReadLines((root / file).string());
+        EXPECT_EQ(lines.size(), count);
+        for (const auto& line : lines) EXPECT_EQ(form(ParseLogLine(line)), line);
     }
-    const auto shared = SplitLines(Slurp(root / files[2].file));
+    const auto shared = fs.ReadLines((root / std::get<0>(files[2])).string());
     EXPECT_EQ(ParseLogLine(shared[4]).comments, "wire 50, depth 100");
     EXPECT_EQ(ParseLogLine(shared[5]).event, "BONGO");  // a comma in an event name moves the columns too
     std::filesystem::remove_all(root);
