@@ -4,6 +4,7 @@
 
 #include "events/event_files.h"
 #include "events/store_of_station.h"
+#include "forms/notices.h"
 #include "platform/strings.h"
 
 namespace varnel {
@@ -35,15 +36,15 @@ void DropPendingEvents(FileSystem& fs, const std::string& journal, size_t count)
 
 void ShowWaitingEvents(ActivityForm& f, size_t waiting) {
     if (waiting == 0) {
-        f.StatusBar1.panel[7].clear();
+        ClearNotice(f, Notice::EventsWaiting);
         return;
     }
     f.waitingReported = true;
-    f.StatusBar1.panel[7] = std::to_string(waiting) + (waiting == 1 ? " event waits" : " events wait") +
-                            " for the shared folder " + f.dataFolder;
-    f.StatusBar1.panelTooltip[7] =
-        "Saved on this station. Sent to the shared cruise log, role log and HTML table as soon as the shared "
-        "folder can be written again.";
+    PostNotice(f, Notice::EventsWaiting,
+               std::to_string(waiting) + (waiting == 1 ? " event waits" : " events wait") + " for the shared folder " +
+                   f.dataFolder,
+               "Saved on this station. Sent to the shared cruise log, role log and HTML table as soon as the shared "
+               "folder can be written again.");
 }
 
 bool SendWaitingEvents(Workstation& w, bool keepNewest) {

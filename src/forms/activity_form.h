@@ -106,6 +106,12 @@ struct ActivityForm {
     bool eventJournaled = false;      // the event being saved is the journal's newest entry
     bool drawnLocally = false;        // its number came from this station's copy
 
+    // The station's own notices of status bar panel 7, by urgency (forms/notices.h)
+    struct PostedNotice {
+        std::string text, tooltip;
+    };
+    std::array<PostedNotice, 5> notices{};
+
     DeploymentBook deployments;
     std::string noticeNumber;  // the event that opened the operation the notice is about
 };

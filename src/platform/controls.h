@@ -78,10 +78,10 @@ struct Grid : Control {
     const std::string& Cell(int r, int c) const { return cells.at(static_cast<size_t>(r)).at(static_cast<size_t>(c)); }
 };
 
-// Six panels numbered 1 to 6 (element 0 unused), then panel 7 (events waiting for the
-// shared folder, shown only while any wait), panel 8 (the health of the position fix)
-// and panel 9 (operations overdue in the water). An alert panel is shown in a colour
-// that reads on a dim bridge screen.
+// Six panels numbered 1 to 6 (element 0 unused), then panel 7 (the station's own most
+// urgent notice, such as events waiting for the shared folder, shown only while any is posted), panel 8 (the health of
+// the position fix) and panel 9 (operations overdue in the water). An alert panel is shown in a colour that reads on a
+// dim bridge screen.
 struct StatusBar : Control {
     std::array<std::string, 10> panel{};
     std::array<std::string, 10> panelTooltip{};

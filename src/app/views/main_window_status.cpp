@@ -12,7 +12,7 @@ namespace varnel::views {
 
 void MainWindow::BuildStatusBar() {
     // The status bar's panels; 4 and 5 keep the date and the time themselves.
-    // Panel 7 shows only while events wait for the shared folder, in a colour that
+    // Panel 7 shows only while the station has a notice of its own, in a colour that
     // reads on a dim bridge screen.
     const int widths[] = {0, 120, 110, 130, 80, 70, 100, 0, 0, 0};
     for (int i = 1; i <= 9; ++i) {
@@ -62,6 +62,11 @@ void MainWindow::RefreshStatusBar() {
                                     : 0);
     panels_[2]->setVisible(!panels_[7]->isVisible() && !panels_[9]->isVisible());
     panels_[1]->setMinimumWidth(static_cast<int>(120 * scale_));
+    // The station's own notices: white on red while an event is not in every log yet.
+    const QString noticeStyle =
+        f.StatusBar1.panelAlert[7] ? QStringLiteral("QLabel { background: #c00000; color: white; font-weight: bold; }")
+                                   : QStringLiteral("QLabel { background: #ffd24d; color: black; font-weight: bold; }");
+    if (panels_[7]->styleSheet() != noticeStyle) panels_[7]->setStyleSheet(noticeStyle);
     // The fix's health: black on amber when stale, without fix or off the clock.
     const QString fixStyle = f.StatusBar1.panelAlert[8]
                                  ? QStringLiteral("QLabel { background: #ffb000; color: black; font-weight: bold; }")
