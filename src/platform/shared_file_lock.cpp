@@ -62,7 +62,7 @@ SharedFileLock::SharedFileLock(StationServices& services, std::string sharedPath
         }
         const std::string holder = HolderOf(stamp);
         if (now - seenSince >= kLockStaleMs || HolderIsGone(holder)) {
-            TakeOver(stamp);
+            TakeOverStaleLock(files, path_, stamp);
             continue;
         }
         if (now - start >= 2 * kLockStaleMs) throw FileError("The lock " + path_ + " stays taken by other stations");
@@ -72,27 +72,23 @@ SharedFileLock::SharedFileLock(StationServices& services, std::string sharedPath
     freshAt_ = services.ElapsedMs();
 }
 
-// The stale lock is renamed to a name of this station's own: of all the waiters that
-// found it, only the first rename finds it. What was renamed is checked to be the stale
-// lock itself (its bytes and time); a fresh lock another waiter created meanwhile is
-// put back as it was, so its holder keeps it.
-void SharedFileLock::TakeOver(const std::string& staleStamp) {
-    auto& files = services_.Files();
+bool TakeOverStaleLock(FileSystem& files, const std::string& lockPath, const std::string& staleStamp) {
     std::string mine = LockOwnerText() + "." + NeverRepeats();
     for (char& c : mine)
         if (c == ' ') c = '-';
-    const std::string aside = path_ + "." + mine;
-    if (!files.Rename(path_, aside)) return;  // another waiter took it first
-    if (files.Stamp(aside) != staleStamp) files.CreateExclusive(path_, files.ReadAll(aside));
+    const std::string aside = lockPath + "." + mine;
+    if (!files.Rename(lockPath, aside)) return false;  // another waiter took it first
+    const bool stale = files.Stamp(aside) == staleStamp;
+    if (!stale) files.CreateExclusive(lockPath, files.ReadAll(aside));
     files.Remove(aside);
+    return stale;
 }
 
 bool SharedFileLock::Holds() {
     try {
-        auto& files = services_.Files();
-        return files.Exists(path_) && files.ReadAll(path_) == token_ + "\r\n";
+        return services_.Files().ReadAll(path_) == token_ + "\r\n";
     } catch (const FileError&) {
-        return false;
+        return false;  // no lock file, or none that can be read: not this holder's
     }
 }
 

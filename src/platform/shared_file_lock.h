@@ -48,8 +48,6 @@ public:
     bool Replace(const std::string& target, const std::string& text);
 
 private:
-    void TakeOver(const std::string& staleStamp);
-
     StationServices& services_;
     std::string path_;
     std::string token_;
@@ -63,6 +61,14 @@ private:
 std::optional<std::string> ChangeUnderLock(StationServices& services, const std::string& sharedPath,
                                            const LockWaiting& waiting,
                                            const std::function<std::optional<std::string>()>& change);
+
+// Takes over the lock file at `lockPath` found stale as `staleStamp` (FileSystem::Stamp):
+// it is renamed to a name of this station's own, and of all the waiters that found it
+// only the first rename finds it. What was renamed is checked to be the stale lock
+// itself (its bytes and time); a fresh lock another waiter created meanwhile is put back
+// as it was, so its holder keeps it. True when the stale lock is gone by this station's
+// hand and the lock may be created afresh.
+bool TakeOverStaleLock(FileSystem& files, const std::string& lockPath, const std::string& staleStamp);
 
 // Who this station is, as written into its lock files: "HOST pid N".
 std::string LockOwnerText();
