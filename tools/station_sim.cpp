@@ -18,6 +18,7 @@
 // ticks once (sending any events that wait for the shared folder) and ends.
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -130,9 +131,12 @@ int main(int argc, char** argv) {
         int count = w.frmActivity.LastEventIndex + 1;
         if (count > 0) varnel::Option1_Click(w, i % count);
         if (!comments.empty()) w.frmActivity.txtComments.text = "Comments: " + comments;
-        int row = w.frmActivity.gridRow;
+        // the event shows in a new row, or, once the grid is full, in its scrolled last row
+        auto newest = [&] { return w.frmActivity.EventLog.Cell(std::max(w.frmActivity.gridRow - 1, 0), 0); };
+        const int row = w.frmActivity.gridRow;
+        const std::string shown = newest();
         varnel::Command1_Click(w, 0);  // Record Event
-        if (w.frmActivity.gridRow > row) ++recorded;
+        if (w.frmActivity.gridRow > row || newest() != shown) ++recorded;
         std::printf("%s %s\n", name.c_str(), w.frmActivity.EventLog.Cell(w.frmActivity.gridRow - 1, 0).c_str());
         std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
     }

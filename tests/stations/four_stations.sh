@@ -28,7 +28,7 @@ for p in "${pids[@]}"; do wait "$p" || fail=1; done
 [ -z "${freezer:-}" ] || { kill "$freezer" 2>/dev/null && wait "$freezer"; echo "random freezes: $(cat "$root/freezes" || echo 0)"; }
 recorded=$(cat "$root"/?.out | grep -c ' recorded ' || true)
 taken=$(cat "$root"/?.out | grep -c 'lock taken over' || true)
-rows=$(grep -s '^<TR ALIGN' "$shared/0701JDEvents.htm" | sort -u | wc -l)
+rows=$(sort -u "$shared/0701JDEvents.htm" 2>/dev/null | grep -c '^<TR ALIGN' || true)
 log="$shared/0701JDEvents.csv"
 lines=$(wc -l < "$log")
 whole=$(awk -F, 'NF >= 128 && $1 == "0701JD" && /\r$/' "$log" | wc -l)
