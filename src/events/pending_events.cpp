@@ -1,10 +1,13 @@
 #include "events/pending_events.h"
 
+#include <algorithm>
 #include <set>
 
 #include "events/event_files.h"
+#include "events/event_number.h"
 #include "events/store_of_station.h"
 #include "forms/notices.h"
+#include "platform/numbers.h"
 #include "platform/strings.h"
 
 namespace varnel {
@@ -95,6 +98,11 @@ bool SendWaitingEvents(Workstation& w, bool keepNewest) {
     size_t sent = 0;
     auto store = SharedStore(w);
     try {
+        // The shared counter is raised past the numbers drawn from this station's copy
+        // first, so that no station draws one of them again.
+        long long highest = 0;
+        for (auto& n : local) highest = std::max(highest, static_cast<long long>(Val(n)));
+        if (highest > 0 && !IsJulian(f)) store->RaiseCounter(CruiseStore::Counter::EventNumber, highest);
         for (auto& e : waiting) {
             // An entry whose event never reached the local log was cut short before it
             // was saved: there is nothing to send.

@@ -145,6 +145,11 @@ void FileSystem::ReplaceLines(std::string_view path, const std::vector<std::stri
 }
 
 void FileSystem::ReplaceText(std::string_view path, const std::string& text) {
+    ReplaceTextIf(path, text, {});
+}
+
+bool FileSystem::ReplaceTextIf(std::string_view path, const std::string& text,
+                               const std::function<bool()>& stillAllowed) {
     CheckFault(path, FaultKind::Open);
     std::string n = Native(path);
     fs::path target(n);
@@ -162,11 +167,16 @@ void FileSystem::ReplaceText(std::string_view path, const std::string& text) {
         throw;
     }
     ::close(fd);
+    if (stillAllowed && !stillAllowed()) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
     if (::rename(tmp.c_str(), n.c_str()) != 0) {
         std::string why = Reason();
         ::unlink(tmp.c_str());
         throw FileError("Unable to replace " + std::string(path) + ": " + why);
     }
+    return true;
 }
 
 void FileSystem::CreateFolder(std::string_view path) {
@@ -195,6 +205,13 @@ void FileSystem::Remove(std::string_view path) {
     CheckFault(path, FaultKind::Write);
     std::error_code ec;
     fs::remove(Native(path), ec);
+}
+
+bool FileSystem::Rename(std::string_view from, std::string_view to) {
+    CheckFault(from, FaultKind::Write);
+    if (::rename(Native(from).c_str(), Native(to).c_str()) == 0) return true;
+    if (errno == ENOENT) return false;
+    throw FileError("Unable to rename " + std::string(from) + ": " + Reason());
 }
 
 std::string FileSystem::ReadTail(std::string_view path, size_t maxBytes) {

@@ -4,6 +4,7 @@
 // Failures throw FileError; tests can make the next N opens, reads or writes of a
 // path fail.
 #pragma once
+#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -44,6 +45,10 @@ public:
     void ReplaceLines(std::string_view path, const std::vector<std::string>& lines);
     // The same with the file's bytes as they are.
     void ReplaceText(std::string_view path, const std::string& text);
+    // The same, but the new version replaces the old one only when `stillAllowed()`,
+    // asked once the new bytes are on disk just before the rename, says so; false
+    // (and the file unchanged) when it does not.
+    bool ReplaceTextIf(std::string_view path, const std::string& text, const std::function<bool()>& stillAllowed);
     // The last `maxBytes` bytes of the file (all of it when smaller).
     std::string ReadTail(std::string_view path, size_t maxBytes);
     // The bytes from `offset` to the end; nothing when the file is shorter than that.
@@ -56,6 +61,8 @@ public:
     std::string Stamp(std::string_view path);
     // Removes the file; a missing file is no error, a simulated write fault is.
     void Remove(std::string_view path);
+    // Renames the file in one step (replacing `to`); false when `from` does not exist.
+    bool Rename(std::string_view from, std::string_view to);
     // Creates the folder and any missing folders above it.
     void CreateFolder(std::string_view path);
     // Every file below the folder, as paths relative to it with "\\" between the

@@ -41,6 +41,9 @@ public:
     virtual std::string GuideFolder() { return {}; }
     // Ends the program at once.
     virtual void EndProgram() = 0;
+    // Called while this station holds the lock of a shared file, after it read the file
+    // and before it checks the lock and writes (the station simulator stops there).
+    virtual void LockedChange(const std::string& sharedPath) { (void)sharedPath; }
 
     // The serial port of the main window, driven by the GPS serial window.
     virtual bool SerialOpen(int port, const std::string& settings) = 0;

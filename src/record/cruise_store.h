@@ -54,6 +54,10 @@ public:
     // Reads the counter and stores what `next` makes of it, with no other station in
     // between; returns what was stored. Failures throw FileError and store nothing.
     virtual std::string DrawCounter(Counter c, const std::function<std::string(std::optional<double> held)>& next) = 0;
+    // Raises the counter to `atLeast` (a whole number) when it holds less, never lowering
+    // it, with no other station in between: numbers used while the store was away are
+    // not drawn again. Failures throw FileError.
+    virtual void RaiseCounter(Counter c, long long atLeast) = 0;
 
     // Adds the event's shared lines (cruise log, role log, HTML table) and, with
     // `announce`, makes it the newest event the other stations pick up. Throws FileError

@@ -29,24 +29,43 @@ void FolderStore::SetCounter(Counter c, const std::string& text) {
     services_.Files().ReplaceLines(PathOf(c), {text});
 }
 
+std::optional<std::string> FolderStore::ChangeLocked(const std::string& path,
+                                                     const std::function<std::optional<std::string>()>& change) {
+    return ChangeUnderLock(
+        services_, path,
+        [&](const std::string& holder) {
+            if (waiting_) waiting_(path, holder);
+        },
+        change);
+}
+
 std::string FolderStore::DrawCounter(Counter c, const std::function<std::string(std::optional<double>)>& next) {
-    const std::string& path = PathOf(c);
-    SharedFileLock lock(services_, path, [&](const std::string& holder) {
-        if (waiting_) waiting_(path, holder);
+    std::string text;
+    ChangeLocked(PathOf(c), [&]() -> std::optional<std::string> {
+        text = next(ReadCounter(c));
+        return text + "\r\n";
     });
-    std::string text = next(ReadCounter(c));
-    SetCounter(c, text);
     return text;
+}
+
+void FolderStore::RaiseCounter(Counter c, long long atLeast) {
+    ChangeLocked(PathOf(c), [&]() -> std::optional<std::string> {
+        auto held = ReadCounter(c);
+        if (held && *held >= static_cast<double>(atLeast)) return std::nullopt;
+        return IntText(atLeast) + "\r\n";
+    });
 }
 
 void FolderStore::AddEvent(const PendingEvent& e, Delivery delivery, bool announce) {
     auto& fs = services_.Files();
     const bool again = delivery == Delivery::Again;
     if (!e.html.empty()) {
-        bool present = false;
-        if (again && fs.Exists(e.html))
-            for (auto& l : fs.ReadLines(e.html)) present = present || l == e.htmlRow;
-        if (!present) AppendHtmlRow(fs, e.html, e.htmlRow, e.project, e.cruise);
+        ChangeLocked(e.html, [&]() -> std::optional<std::string> {
+            if (again && fs.Exists(e.html))
+                for (auto& l : fs.ReadLines(e.html))
+                    if (l == e.htmlRow) return std::nullopt;
+            return HtmlWithRow(fs, e.html, e.htmlRow, e.project, e.cruise);
+        });
     }
     if (!again || !EndHolds(fs, e.sharedLog, e.sharedLine)) fs.AppendLines(e.sharedLog, {e.sharedLine});
     if (announce) fs.ReplaceLines(paths_.lastEvent, {e.sharedLine});

@@ -1,6 +1,7 @@
 // The cruise store of the shared data folder: the files every station of the cruise
-// shares, written as they always have been. The one-line counters are changed under a
-// lock file beside them; logs are appended one whole line per write; the one-line
+// shares, written as they always have been. The one-line counters and the HTML table
+// are changed under a lock file beside them, and written only while the lock is still
+// this station's (see platform/shared_file_lock.h); logs are appended one whole line per write; the one-line
 // exchange files are replaced in one step, so a reader never sees half of one.
 #pragma once
 #include <functional>
@@ -42,6 +43,7 @@ public:
     std::optional<double> ReadCounter(Counter c) override;
     void SetCounter(Counter c, const std::string& text) override;
     std::string DrawCounter(Counter c, const std::function<std::string(std::optional<double>)>& next) override;
+    void RaiseCounter(Counter c, long long atLeast) override;
     void AddEvent(const PendingEvent& e, Delivery delivery, bool announce) override;
     void MarkCtdAtDepth(const std::string& roleLine) override;
     std::optional<std::string> Announced() override { return reader_.Announced(); }
@@ -52,6 +54,8 @@ public:
 
 private:
     const std::string& PathOf(Counter c) const;
+    std::optional<std::string> ChangeLocked(const std::string& path,
+                                            const std::function<std::optional<std::string>()>& change);
 
     StationServices& services_;
     FolderStorePaths paths_;

@@ -61,36 +61,44 @@ std::optional<std::string> SpliceHtmlRow(const std::string& text, const std::str
 
 }  // namespace
 
-void AppendHtmlRow(FileSystem& fs, const std::string& path, const std::string& row, const std::string& project,
-                   const std::string& cruise) {
-    if (!fs.Exists(path)) {
-        fs.ReplaceLines(path, {"<HTML>", "<HEAD>", "<TITLE>" + project + " " + cruise + " EVENT LOG</TITLE>", "</HEAD>",
-                               "<BODY>", "<H2><CENTER>" + project + " " + cruise + " EVENT LOG</CENTER></H2>",
-                               "<TABLE BORDER=1 CELLSPACING=1>",
-                               "<TR><TH>STUDY<TH>Event#<TH>Line<TH>Sta<TH>UTC_Date<TH>UTC_Time<TH>Latitude<TH>"
-                               "Longitude<TH>Activity<TH>Event<TH>Init.<TH>Loc_Date<TH>Loc_Time<TH>Comments<TH>"
-                               "Ord_Occ",
-                               row, "</TABLE>", "</BODY>", "</HTML>"});
-        return;
-    }
-    std::string text = fs.ReadAll(path);
-    if (auto spliced = SpliceHtmlRow(text, row)) {
-        fs.ReplaceText(path, *spliced);
-        return;
-    }
+std::string HtmlWithRow(FileSystem& fs, const std::string& path, const std::string& row, const std::string& project,
+                        const std::string& cruise) {
     std::vector<std::string> kept;
-    for (auto& line : SplitLines(text)) {
-        if (Trim(line).empty()) continue;
-        if (Contains(UCase(line), "/TABLE")) break;
-        kept.push_back(line);
+    if (!fs.Exists(path)) {
+        kept = {"<HTML>",
+                "<HEAD>",
+                "<TITLE>" + project + " " + cruise + " EVENT LOG</TITLE>",
+                "</HEAD>",
+                "<BODY>",
+                "<H2><CENTER>" + project + " " + cruise + " EVENT LOG</CENTER></H2>",
+                "<TABLE BORDER=1 CELLSPACING=1>",
+                "<TR><TH>STUDY<TH>Event#<TH>Line<TH>Sta<TH>UTC_Date<TH>UTC_Time<TH>Latitude<TH>"
+                "Longitude<TH>Activity<TH>Event<TH>Init.<TH>Loc_Date<TH>Loc_Time<TH>Comments<TH>"
+                "Ord_Occ"};
+    } else {
+        std::string text = fs.ReadAll(path);
+        if (auto spliced = SpliceHtmlRow(text, row)) return std::move(*spliced);
+        for (auto& line : SplitLines(text)) {
+            if (Trim(line).empty()) continue;
+            if (Contains(UCase(line), "/TABLE")) break;
+            kept.push_back(line);
+        }
+        // A table that would pass 3000 lines keeps its head and its newest rows; every
+        // row stays in the cruise logs.
+        const size_t limit = kHtmlLimit, head = kHtmlHead;
+        if (kept.size() > limit - 1 && kept.size() > head)
+            kept.erase(kept.begin() + head, kept.end() - (limit - 1 - head));
     }
-    // A table that would pass 3000 lines keeps its head and its newest rows; every
-    // row stays in the cruise logs.
-    const size_t limit = kHtmlLimit, head = kHtmlHead;
-    if (kept.size() > limit - 1 && kept.size() > head) kept.erase(kept.begin() + head, kept.end() - (limit - 1 - head));
     kept.push_back(row);
     kept.insert(kept.end(), {"</TABLE>", "</BODY>", "</HTML>"});
-    fs.ReplaceLines(path, kept);
+    std::string out;
+    for (auto& line : kept) out += line + "\r\n";
+    return out;
+}
+
+void AppendHtmlRow(FileSystem& fs, const std::string& path, const std::string& row, const std::string& project,
+                   const std::string& cruise) {
+    fs.ReplaceText(path, HtmlWithRow(fs, path, row, project, cruise));
 }
 
 }  // namespace varnel
