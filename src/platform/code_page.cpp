@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdio>
-#include <optional>
 
 namespace varnel {
 
@@ -17,13 +16,6 @@ constexpr std::array<char32_t, 32> kHighControls = {0x20AC, 0x0081, 0x201A, 0x01
 
 char32_t CharacterOf(unsigned char b) {
     return b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : b;
-}
-
-std::optional<char> ByteOf(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-    for (size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
-    return std::nullopt;
 }
 
 struct Decoded {
@@ -68,6 +60,13 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 }  // namespace
 
+std::optional<char> CodePageByte(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
 CodePageText CodePageFromUtf8(std::string_view utf8) {
     CodePageText out;
     out.text.reserve(utf8.size());
@@ -75,7 +74,7 @@ CodePageText CodePageFromUtf8(std::string_view utf8) {
         const auto d = DecodeUtf8(utf8, at);
         const char32_t c = d ? d->c : 0xFFFD;
         at += d ? d->length : 1;
-        if (const auto byte = ByteOf(c)) {
+        if (const auto byte = CodePageByte(c)) {
             out.text += *byte;
         } else {
             out.text += '?';

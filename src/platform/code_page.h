@@ -1,6 +1,7 @@
 // Windows-1252, the code page of every file and every text of the logger, against
 // Unicode: the text of the window's boxes and files that a text editor saved as UTF-8.
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ struct CodePageText {
     std::u32string replaced;
 };
 
+// The byte of a character in the code page; nothing when it cannot hold it.
+std::optional<char> CodePageByte(char32_t c);
 // UTF-8 to the code page. Every character the code page cannot hold becomes one "?",
 // however many bytes it takes (one outside the Basic Multilingual Plane too); so does
 // each byte that is no part of a valid UTF-8 sequence. The rest of the text is kept.
