@@ -200,14 +200,15 @@ private slots:
         QTest::sendKeyEvent(QTest::Click, comments, Qt::Key_unknown, QString::fromUtf8("鯨"), Qt::NoModifier);
         QTest::keyClicks(comments, " def");
         QTest::keyClick(comments, Qt::Key_Tab);
-        station.Act([] {});
-        QCOMPARE(comments->toPlainText(), QString::fromUtf8("Comments: abc 鯨 def"));
+        qobject_cast<QRadioButton*>(main.Named("Option3(0)"))->click();  // Calm: the box keeps what was typed
+        QCOMPARE(comments->toPlainText(), QString::fromUtf8("Comments: abc 鯨 def; Sea Conditions: Calm"));
         qobject_cast<QPushButton*>(main.Named("Command1(0)"))->click();  // Record Event
         QCOMPARE(main.findChild<QLabel*>("StatusBar1(7)")->text(), "Event 42 logged \"?\" for U+9BE8 in the comments");
         QStringList local = ReadLines(dir.path() + "/C/VarnelGPS/0701JDEvents.csv");
         QCOMPARE(local.size(), 2);
         QVERIFY(local[1].startsWith("0701JD,42,93.3,26.7,93.6,27.0,"));
-        QVERIFY(local[1].contains(",32.900000,-117.300000,CTD,CTD DEPLOYED,JD,05-Jul-2026,14:05:09,abc ? def,1"));
+        QVERIFY(local[1].contains(
+            ",32.900000,-117.300000,CTD,CTD DEPLOYED,JD,05-Jul-2026,14:05:09,abc ? def; Sea Conditions: Calm,1"));
         QStringList shared = ReadLines(dir.path() + "/Q/0701/Events/0701JDEvents.csv");
         QCOMPARE(shared.size(), 1);
         QVERIFY(shared[0].contains(",32.90000,-117.30000,CTD,CTD DEPLOYED,"));
