@@ -12,6 +12,7 @@
 #include "events/pending_events.h"
 #include "events/store_of_station.h"
 #include "lists/comment_options.h"
+#include "lists/edited_files.h"
 #include "lists/event_editor.h"
 #include "lists/line_station_boxes.h"
 #include "lists/role_lists.h"
@@ -114,7 +115,7 @@ void LoadInitials(Workstation& w) {
         w.Msg("Unable to find " + f.initialsPath);
         return;
     }
-    for (auto& line : w.files().ReadLines(f.initialsPath))
+    for (auto& line : ReadEditedFile(w, f.initialsPath))
         if (!Trim(line).empty()) f.Combo2.items.push_back(line);
 }
 

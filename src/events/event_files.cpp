@@ -27,8 +27,8 @@ LoggedEvent EventOnScreen(const ActivityForm& f, const DateTime& clock) {
     e.timeLoc = LongTime(clock);
     e.lat = f.Text1[3].text;
     e.lon = f.Text1[4].text;
-    e.latPrecise = f.DecLat;
-    e.lonPrecise = f.DecLon;
+    e.latPrecise = SixDecimalsOfShown(f.DecLat, e.lat);
+    e.lonPrecise = SixDecimalsOfShown(f.DecLon, e.lon);
     e.activity = f.Activity;
     e.event = Trim(f.Combo1.text);
     e.operatorInitials = Trim(f.Combo2.text);
@@ -201,7 +201,7 @@ void SaveGridToIns(FileSystem& fs, const ActivityForm& f) {
     std::vector<std::string> lines;
     for (int r = 1; r <= f.gridRow && r < f.EventLog.rows; ++r) {
         std::string line;
-        for (int c = 0; c < 10; ++c) line += (c ? "," : "") + f.EventLog.Cell(r, c);
+        for (int c = 0; c < 10; ++c) line += (c ? "," : "") + LoggedText(f.EventLog.Cell(r, c));
         lines.push_back(line);
     }
     try {

@@ -106,6 +106,13 @@ struct ActivityForm {
     bool eventJournaled = false;      // the event being saved is the journal's newest entry
     bool drawnLocally = false;        // its number came from this station's copy
 
+    // Characters typed into the event, operator and comments boxes that the code page
+    // cannot hold, each standing as one "?" in the box's text. The window fills them as
+    // it reads the boxes; Record Event reports and forgets them.
+    struct ReplacedCharacters {
+        std::u32string event, operatorInitials, comments;
+    } replaced;
+
     // The station's own notices of status bar panel 7, by urgency (forms/notices.h)
     struct PostedNotice {
         std::string text, tooltip;

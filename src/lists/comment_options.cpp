@@ -3,6 +3,7 @@
 #include <span>
 #include <vector>
 
+#include "lists/edited_files.h"
 #include "platform/strings.h"
 
 namespace varnel {
@@ -57,7 +58,7 @@ void LoadCommentOptions(Workstation& w) {
         w.Msg("Unable to find " + f.commentOptPath);
         return;
     }
-    auto lines = w.files().ReadLines(f.commentOptPath);
+    auto lines = ReadEditedFile(w, f.commentOptPath);
     size_t next = 0;
     for (OptionFrame which : {OptionFrame::StationType, OptionFrame::SeaConditions, OptionFrame::DayNight}) {
         FrameInfo info = Info(f, which);

@@ -1,6 +1,7 @@
 #include "lists/role_lists.h"
 
 #include "config/configuration.h"
+#include "lists/edited_files.h"
 #include "lists/selection.h"
 #include "platform/strings.h"
 
@@ -33,7 +34,7 @@ void LayOutEventPanel(ActivityForm& f) {
 void LoadEventList(Workstation& w, ListOccasion occasion) {
     auto& f = w.frmActivity;
     bool multi = f.MultiMode;
-    auto lines = w.files().ReadLines(f.EventListPath);  // read first: a failed read changes nothing
+    auto lines = ReadEditedFile(w, f.EventListPath);  // read first: a failed read changes nothing
     if (multi)
         for (auto& c : f.Check1) c.visible = false;
     else

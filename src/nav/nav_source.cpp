@@ -42,7 +42,7 @@ bool LooksLikeRecord(const std::string& d) {
 
 }  // namespace
 
-void ReadPosition(Workstation& w, float& lat, float& lon) {
+bool ReadPosition(Workstation& w, float& lat, float& lon) {
     auto& f = w.frmActivity;
     const NavSource src = f.NavSource;
     if (src == NavSource::Udp) PollUdp(w);
@@ -57,14 +57,14 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
         lon = static_cast<float>(Val(x[4]));
         f.Text1[3].text = FormatSingle(lat, "00.00000");
         f.Text1[4].text = FormatSingle(lon, "#000.00000");
-        return;
+        return true;
     }
     if (!w.files().Exists(f.CurrPosFile)) {
         if (src == NavSource::Knorr)
             f.StatusBar1.panel[1] = "Reading Current Position file...";
         else
             f.StatusBar1.panel[1] = "Unable to find " + f.CurrPosFile + " file - retrying...";
-        return;
+        return false;
     }
     if (nmeaFile) {
         Fix fix = ReadGpsFile(w, f.CurrPosFile);
@@ -75,7 +75,9 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
         f.Text1[3].text = FormatSingle(lat, "00.00000");
         f.Text1[4].text = FormatSingle(lon, "#000.00000");
         ShowFixHealth(w, fix);
-    } else if (src == NavSource::Met) {
+        return true;
+    }
+    if (src == NavSource::Met) {
         ParseMetItems(w.files().ReadAll(f.CurrPosFile), f.metItems, f.metLaPos, f.metLoPos);
         f.StatusBar1.panel[1] = "Reading Current Position file...";
         f.Text1[1].text = ConvertNavDate(f.metItems[1]);
@@ -86,7 +88,9 @@ void ReadPosition(Workstation& w, float& lat, float& lon) {
         lon = static_cast<float>(Val(f.metItems[static_cast<size_t>(f.metLoPos - 1)]));
         f.Text1[3].text = FormatSingle(lat, "00.00000");
         f.Text1[4].text = FormatSingle(lon, "000.00000");
+        return true;
     }
+    return false;
 }
 
 void PollUdp(Workstation& w) {

@@ -52,6 +52,18 @@ size_t AfterComments(const std::vector<std::string_view>& cols, size_t n) {
     return last;
 }
 
+void AppendLogged(std::string& line, std::string_view field) {
+    if (field.find_first_of("\t\r\n") == std::string_view::npos) {
+        line.append(field);
+        return;
+    }
+    for (size_t i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c == '\r' && i + 1 < field.size() && field[i + 1] == '\n') ++i;
+        line += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+    }
+}
+
 enum class Position { Shown, Precise };
 
 // A line read back carries one position: both forms hold it.
@@ -65,7 +77,7 @@ std::string Record(const LoggedEvent& e, Position position) {
     std::string out;
     for (const auto& c : LogColumns()) {
         if (&c != &LogColumns().front()) out += ',';
-        out += e.*(position == Position::Precise && c.precise ? c.precise : c.text);
+        AppendLogged(out, e.*(position == Position::Precise && c.precise ? c.precise : c.text));
     }
     return out;
 }
@@ -79,7 +91,7 @@ std::string Header(const char* LogColumn::*name) {
 std::string WithNavigation(std::string line, const LoggedEvent& e) {
     for (const auto& item : e.navigation) {
         line += ',';
-        line += item;
+        AppendLogged(line, item);
     }
     return line;
 }
@@ -158,6 +170,12 @@ std::vector<std::string> NavigationColumns(const std::array<std::string, 201>& m
     return cols;
 }
 
+std::string LoggedText(std::string_view field) {
+    std::string out;
+    AppendLogged(out, field);
+    return out;
+}
+
 std::string LocalCruiseLogLine(const LoggedEvent& e) {
     return WithNavigation(Record(e, Position::Precise), e);
 }
@@ -180,7 +198,7 @@ std::string HtmlTableRow(const LoggedEvent& e) {
     std::string row = "<TR ALIGN=RIGHT><TD>";
     for (size_t i = 0; i < cells.size(); ++i) {
         if (i) row += "</TD><TD>";
-        if (cells[i]) row += *cells[i];
+        if (cells[i]) AppendLogged(row, *cells[i]);
     }
     return row + "</TD></TR>";
 }

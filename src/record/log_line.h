@@ -17,6 +17,9 @@
 //   last-event exchange file holds the shared cruise-log line.
 // - Columns 7 and 8 of a role log are headed DatePST and TimePST but hold the same
 //   local date and time as the cruise log's DateLoc and TimeLoc.
+// - A Tab or a line break inside a field (a comment pasted from elsewhere) is logged as
+//   one blank: a line break would split the record for every reader. This is where
+//   the logs differ from what was typed, on purpose.
 // - Positions that could not be read are logged as -99 (or 00.000000 with no fix);
 //   the codec keeps the text, and the typed reading is that number.
 #pragma once
@@ -63,6 +66,10 @@ bool HoldsEvent(const LoggedEvent& e);
 
 // The navigation suffix of MET items 0 to 200 (item 0 is not logged).
 std::vector<std::string> NavigationColumns(const std::array<std::string, 201>& metItems);
+
+// A field as every form logs it: each Tab and each line break (CR LF, CR or LF) is one
+// blank.
+std::string LoggedText(std::string_view field);
 
 // The local cruise log's line: six-decimal position and the navigation suffix.
 std::string LocalCruiseLogLine(const LoggedEvent& e);

@@ -110,6 +110,7 @@ void Timer1_Timer(Workstation& w) {
     SendWaitingEvents(w);
     WatchDeployments(w);
     float lat = 0, lon = 0;
+    bool shown = false;
     if (RecorderStateOf(f) == RecorderState::Ready) {
         DateTime now = w.services.Now();
         f.Text2.text = ShortDate(now) + "," + LongTime(now);
@@ -117,7 +118,7 @@ void Timer1_Timer(Workstation& w) {
         for (;;) {
             try {
                 lat = lon = 0;
-                ReadPosition(w, lat, lon);
+                shown = ReadPosition(w, lat, lon);
                 UpdateGrid(w.files(), f, lat, lon);
                 break;
             } catch (const std::exception&) {
@@ -146,9 +147,15 @@ void Timer1_Timer(Workstation& w) {
             }
         }
     }
-    for (;;) {
+    // The six-decimal position is the one the boxes show: a tick that puts no new
+    // position in them (the display paused, the position file missing or unreadable)
+    // keeps the last one, so an event is never logged at 00.000000 beside the position
+    // on screen. Until a position is read they hold zeros.
+    if (shown || f.DecLat.empty()) {
         f.DecLat = FormatSingle(lat, "00.000000");
         f.DecLon = FormatSingle(lon, "00.000000");
+    }
+    for (;;) {
         try {
             ShowNextEventNumber(w);
             return;

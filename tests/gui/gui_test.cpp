@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -21,6 +22,7 @@
 #include <sstream>
 
 #include "app/views/station_views.h"
+#include "platform/qt/codepage.h"
 #include "scenario/control_lookup.h"
 #include "station/station_tick.h"
 #include "station_files.h"
@@ -191,16 +193,37 @@ private slots:
         QTRY_COMPARE(qobject_cast<QLineEdit*>(main.Named("Text1(3)"))->text(), QStringLiteral("32.90000"));
         qobject_cast<QRadioButton*>(main.Named("Option1(1)"))->click();
         QCOMPARE(qobject_cast<QComboBox*>(main.Named("Combo1"))->currentText(), QStringLiteral("CTD DEPLOYED"));
+        // A character the logs cannot hold is logged as "?" and named; Tab leaves the box.
+        auto* comments = qobject_cast<QPlainTextEdit*>(main.Named("txtComments"));
+        comments->moveCursor(QTextCursor::End);
+        QTest::keyClicks(comments, "abc ");
+        QTest::sendKeyEvent(QTest::Click, comments, Qt::Key_unknown, QString::fromUtf8("鯨"), Qt::NoModifier);
+        QTest::keyClicks(comments, " def");
+        QTest::keyClick(comments, Qt::Key_Tab);
+        qobject_cast<QRadioButton*>(main.Named("Option3(0)"))->click();  // Calm: the box keeps what was typed
+        QCOMPARE(comments->toPlainText(), QString::fromUtf8("Comments: abc 鯨 def; Sea Conditions: Calm"));
         qobject_cast<QPushButton*>(main.Named("Command1(0)"))->click();  // Record Event
+        QCOMPARE(main.findChild<QLabel*>("StatusBar1(7)")->text(), "Event 42 logged \"?\" for U+9BE8 in the comments");
         QStringList local = ReadLines(dir.path() + "/C/VarnelGPS/0701JDEvents.csv");
         QCOMPARE(local.size(), 2);
         QVERIFY(local[1].startsWith("0701JD,42,93.3,26.7,93.6,27.0,"));
-        QVERIFY(local[1].contains(",32.900000,-117.300000,CTD,CTD DEPLOYED,JD,05-Jul-2026,14:05:09,,1"));
+        QVERIFY(local[1].contains(
+            ",32.900000,-117.300000,CTD,CTD DEPLOYED,JD,05-Jul-2026,14:05:09,abc ? def; Sea Conditions: Calm,1"));
         QStringList shared = ReadLines(dir.path() + "/Q/0701/Events/0701JDEvents.csv");
         QCOMPARE(shared.size(), 1);
         QVERIFY(shared[0].contains(",32.90000,-117.30000,CTD,CTD DEPLOYED,"));
         QCOMPARE(ReadLines(dir.path() + "/Q/0701/Events/EventNumber.txt"), QStringList{"42"});
         QCOMPARE(qobject_cast<QLineEdit*>(main.Named("Text1(5)"))->text(), QStringLiteral("43"));
+    }
+
+    // Each character outside the code page is one "?" (one outside the BMP too); every byte comes back.
+    void theCodePageConversion() {
+        const CodePageText t = FromQtNoting(QString::fromUtf8("abc 鯨 def 🐳 €Ñ"));
+        QVERIFY(t.text == "abc ? def ? \x80\xD1");
+        QVERIFY(t.replaced == U"鯨🐳");
+        std::string every;
+        for (int b = 0; b < 256; ++b) every += static_cast<char>(b);
+        QVERIFY(FromQt(ToQt(every)) == every);
     }
 
     void theConfigurationEditorRestartsOnWhatItSaved() {

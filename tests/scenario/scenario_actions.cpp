@@ -14,6 +14,7 @@
 #include "lists/line_station_boxes.h"
 #include "lists/selection.h"
 #include "nav/comm_check.h"
+#include "platform/code_page.h"
 #include "platform/headless/headless_host.h"
 #include "station/station_tick.h"
 
@@ -158,12 +159,20 @@ void DblClick(Workstation& w, const std::string& name) {
     throw Failure("cannot double-click " + name);
 }
 
+// The event, operator and comments boxes take UTF-8 and note what became "?", as the window does.
 void Type(Workstation& w, const std::string& name, const std::string& text) {
+    auto& r = w.frmActivity.replaced;
+    auto* noted = name == "Combo1"        ? &r.event
+                  : name == "Combo2"      ? &r.operatorInitials
+                  : name == "txtComments" ? &r.comments
+                                          : nullptr;
+    CodePageText typed = noted ? CodePageFromUtf8(text) : CodePageText{text, {}};
+    if (noted) *noted = typed.replaced;
     auto c = Control(w, name);
     if (auto* t = std::get_if<TextBox*>(&c))
-        (*t)->text = text;
+        (*t)->text = typed.text;
     else if (auto* cb = std::get_if<ComboBox*>(&c))
-        (*cb)->text = text;
+        (*cb)->text = typed.text;
     else if (auto* cell = std::get_if<CellRef>(&c))
         cell->grid->Cell(cell->row, cell->col) = text;
     else

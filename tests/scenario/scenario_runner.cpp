@@ -2,6 +2,7 @@
 // the same handlers the Qt views call; prints "PASS name" or "FAIL name: line N: ..." for
 // each scenario and "N passed, M failed", and exits non-zero when any failed.
 #include <unistd.h>
+#include <cctype>
 
 #include <filesystem>
 #include <fstream>
@@ -39,7 +40,12 @@ std::vector<std::vector<std::string>> Tokenize(const std::string& line) {
         if (quoted) {
             for (++i; i < line.size() && line[i] != '"'; ++i) {
                 auto e = line[i] == '\\' && i + 1 < line.size() ? escapes.find(line[i + 1]) : escapes.end();
-                if (e != escapes.end()) {
+                if (line.compare(i, 2, "\\x") == 0 && i + 3 < line.size() &&
+                    std::isxdigit(static_cast<unsigned char>(line[i + 2])) &&
+                    std::isxdigit(static_cast<unsigned char>(line[i + 3]))) {  // \xHH: one byte of the code page
+                    tok += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
+                    i += 3;
+                } else if (e != escapes.end()) {
                     tok += e->second;
                     ++i;
                 } else {

@@ -110,11 +110,33 @@ TEST(LogLine, WritesTheExactBytesOfEveryForm) {
                    "Q:\\R.csv", "r",      "",          "",        "",          ""};
     EXPECT_EQ(JournalEntryLine(p),
               "local\t12\tC:\\\\L.csv\ta\\tb\\\\c\tQ:\\\\S.csv\tline\\r\\nbreak\tQ:\\\\R.csv\tr\t\t\t\t");
-    auto back = ParseJournalEntry(JournalEntryLine(p));
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->sharedLine, "line\r\nbreak");
-    EXPECT_EQ(back->localLine, "a\tb\\c");
     EXPECT_FALSE(ParseJournalEntry("network\t12\tC:\\L.csv"));  // cut short by a crash
+}
+
+// Any byte of any field comes back from the journal file; a Tab or a line break (CR LF
+// one) is one blank in every form, so a log line is never split.
+TEST(LogLine, TheJournalKeepsEveryByteAndTheLogsOneLine) {
+    LoggedEvent e = Sample();
+    for (int b = 0; b < 256; ++b) e.comments += static_cast<char>(b);
+    e.comments += "\r\n.";
+    const std::string logged = LoggedText(e.comments);
+    EXPECT_EQ(logged.size(), e.comments.size() - 1);
+    EXPECT_EQ(logged.find_first_of("\t\r\n"), std::string::npos);
+    for (auto form : {RoleLogLine, SharedCruiseLogLine, LocalCruiseLogLine, HtmlTableRow})
+        EXPECT_NE(form(e).find(logged), std::string::npos);
+    const PendingEvent p{true,        e.number, "C:\\L.csv", LocalCruiseLogLine(e), "Q:\\S.csv", e.comments,
+                         "Q:\\R.csv", "r",      "Q:\\E.htm", HtmlTableRow(e),       e.comments,  "0701JD"};
+    const std::string journal = testing::TempDir() + "journal-" + std::to_string(::getpid()) + ".txt";
+    FileSystem fs;
+    fs.AppendLines(journal, {JournalEntryLine(p)}, true);
+    const auto lines = fs.ReadLines(journal);
+    ASSERT_EQ(lines.size(), 1u);
+    const auto back = ParseJournalEntry(lines[0]);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->sharedLine, e.comments);
+    EXPECT_EQ(back->project, e.comments);
+    EXPECT_EQ(JournalEntryLine(*back), lines[0]);
+    fs.Remove(journal);
 }
 
 // A column added to the table reaches every form at its place, and is read back.

@@ -65,6 +65,8 @@ private:
     void BuildMenus();
     Room MeasureRoom(int width, int height) const;  // the model's size in screen pixels
     void RefreshEntryBoxes(const Room& room);
+    // The characters of the event, operator and comments boxes that their models hold as "?".
+    void ReadReplacedCharacters();
     void RefreshGrids(const Room& room);
     void RefreshSelectionPanel(const Room& room);
     void RefreshStatusBar();

@@ -45,7 +45,9 @@ void MainWindow::BuildEntryBoxes() {
         c->setInsertPolicy(QComboBox::NoInsert);
         Name(c, n);
         connect(c, &QComboBox::editTextChanged, this, [this, member](const QString& t) {
-            if (!refreshing_) (w_.frmActivity.*member).text = FromQt(t);
+            if (refreshing_) return;
+            (w_.frmActivity.*member).text = FromQt(t);
+            ReadReplacedCharacters();
         });
         return c;
     };
@@ -98,10 +100,13 @@ void MainWindow::BuildEntryBoxes() {
 
     comments_ = new QPlainTextEdit(central_);
     Name(comments_, QStringLiteral("txtComments"));
+    comments_->setTabChangesFocus(true);  // Tab moves on, as in every other box
     connect(comments_, &QPlainTextEdit::textChanged, this, [this] {
         if (refreshing_) return;
-        std::string typed = FromQt(comments_->toPlainText());
+        const QString shown = comments_->toPlainText();
+        std::string typed = FromQt(shown);
         w_.frmActivity.txtComments.text = typed;
+        ReadReplacedCharacters();
         txtComments_Change(w_);
         const std::string& clean = w_.frmActivity.txtComments.text;
         if (clean != typed) {
@@ -109,7 +114,7 @@ void MainWindow::BuildEntryBoxes() {
             QTextCursor cur = comments_->textCursor();
             int pos = cur.position() - static_cast<int>(typed.size() - clean.size());
             refreshing_ = true;
-            comments_->setPlainText(Q(clean));
+            comments_->setPlainText(ShownText(clean, shown));
             refreshing_ = false;
             cur = comments_->textCursor();
             cur.setPosition(std::clamp(pos, 0, static_cast<int>(clean.size())));
@@ -123,6 +128,13 @@ void MainWindow::BuildEntryBoxes() {
         connect(command_[i], &QPushButton::clicked, this,
                 [this, i] { act_([this, i] { Command1_Click(w_, static_cast<int>(i)); }); });
     }
+}
+
+void MainWindow::ReadReplacedCharacters() {
+    auto& r = w_.frmActivity.replaced;
+    r.event = FromQtNoting(combo1_->currentText()).replaced;
+    r.operatorInitials = FromQtNoting(combo2_->currentText()).replaced;
+    r.comments = FromQtNoting(comments_->toPlainText()).replaced;
 }
 
 void MainWindow::RefreshEntryBoxes(const Room& room) {
@@ -168,11 +180,12 @@ void MainWindow::RefreshEntryBoxes(const Room& room) {
     for (size_t i = 0; i < 2; ++i) SyncButton(option4_[i], f.Option4[i].caption, f.Option4[i].value, f.Option4[i]);
 
     Place(comments_, 8, 160, 676 + room.extraW - room.panelExtra, 46);
-    if (comments_->toPlainText() != Q(f.txtComments.text)) {
-        comments_->setPlainText(Q(f.txtComments.text));
+    if (!ShowsModel(comments_->toPlainText(), f.txtComments.text)) {
+        comments_->setPlainText(ShownText(f.txtComments.text, comments_->toPlainText()));
         comments_->moveCursor(QTextCursor::End);
     }
     SyncCommon(comments_, f.txtComments);
+    ReadReplacedCharacters();
 
     for (size_t i = 0; i < 4; ++i) {
         Place(command_[i], 8 + 171 * static_cast<int>(i), 212, 163, 32);

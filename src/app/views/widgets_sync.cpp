@@ -1,8 +1,26 @@
 #include "app/views/widgets_sync.h"
 
+#include <algorithm>
+
 #include "platform/qt/codepage.h"
 
 namespace varnel::views {
+
+QString ShownText(const std::string& model, const QString& shown) {
+    std::u32string stands;  // what each "?" of the shown text's model stands for
+    for (char32_t c : shown.toStdU32String())
+        if (c == U'?' || !CodePageByte(c)) stands += c;
+    if (static_cast<size_t>(std::count(model.begin(), model.end(), '?')) != stands.size()) return ToQt(model);
+    QString out;
+    size_t from = 0, k = 0;
+    for (size_t at; (at = model.find('?', from)) != std::string::npos; from = at + 1)
+        out += ToQt(model.substr(from, at - from)) + QString::fromStdU32String(std::u32string(1, stands[k++]));
+    return out + ToQt(model.substr(from));
+}
+
+bool ShowsModel(const QString& shown, const std::string& model) {
+    return FromQt(shown) == model;
+}
 
 void SyncCommon(QWidget* w, const Control& c) {
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
@@ -11,8 +29,7 @@ void SyncCommon(QWidget* w, const Control& c) {
 }
 
 void SyncLineEdit(QLineEdit* e, const TextBox& t) {
-    QString s = ToQt(t.text);
-    if (e->text() != s) e->setText(s);
+    if (!ShowsModel(e->text(), t.text)) e->setText(ShownText(t.text, e->text()));
     if (e->isReadOnly() != t.locked) e->setReadOnly(t.locked);
     SyncCommon(e, t);
 }
@@ -29,8 +46,7 @@ void SyncCombo(QComboBox* b, const ComboBox& c) {
         b->setCurrentIndex(-1);
         b->setEditText(keep);
     }
-    QString s = ToQt(c.text);
-    if (b->currentText() != s) b->setEditText(s);
+    if (!ShowsModel(b->currentText(), c.text)) b->setEditText(ShownText(c.text, b->currentText()));
     SyncCommon(b, c);
 }
 

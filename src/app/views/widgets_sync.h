@@ -19,6 +19,14 @@ inline QString Q(const std::string& s) {
     return ToQt(s);
 }
 
+// The model's text as a box shows it when the box holds `shown`: each "?" that stands
+// for a character the code page cannot hold shows that character again, so a change the
+// program makes (an option's text added to the comments) keeps on screen what the
+// operator typed, and the characters are still told when the event is recorded.
+QString ShownText(const std::string& model, const QString& shown);
+// Whether the box's text is the model's (as the code page holds it).
+bool ShowsModel(const QString& shown, const std::string& model);
+
 void SyncCommon(QWidget* w, const Control& c);
 void SyncLineEdit(QLineEdit* e, const TextBox& t);
 void SyncCombo(QComboBox* b, const ComboBox& c);
