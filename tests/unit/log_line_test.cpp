@@ -106,15 +106,18 @@ TEST(LogLine, WritesTheExactBytesOfEveryForm) {
               "Cruise,Event#,StndLine,StndSta,CalcLine,CalcSta,DateLoc,TimeLoc,DecLat,DecLon,Activity,Event,Operator,"
               "DateUTC,TimeUTC,Comments,Ord_Occ");
     EXPECT_EQ(RoleHeader(), ReplaceAll(ReplaceAll(LocalHeader(), "DateLoc", "DatePST"), "TimeLoc", "TimePST"));
-    PendingEvent p{true,        e.number, "C:\\L.csv", "a\tb\\c", "Q:\\S.csv", "line\r\nbreak",
-                   "Q:\\R.csv", "r",      "",          "",        "",          ""};
-    EXPECT_EQ(JournalEntryLine(p),
-              "local\t12\tC:\\\\L.csv\ta\\tb\\\\c\tQ:\\\\S.csv\tline\\r\\nbreak\tQ:\\\\R.csv\tr\t\t\t\t");
+    PendingEvent p{true, e.number, "C:\\L.csv", "a\tb\\c", "Q:\\S.csv", "line\r\nbreak", "Q:\\R.csv", "r",
+                   "",   "",       "",          "",        Lacks::Both, "C:\\R.csv",     ""};
+    const std::string old = "local\t12\tC:\\\\L.csv\ta\\tb\\\\c\tQ:\\\\S.csv\tline\\r\\nbreak\tQ:\\\\R.csv\tr\t\t\t\t";
+    EXPECT_EQ(JournalEntryLine(p), old + "\tboth\tC:\\\\R.csv\t");
     auto back = ParseJournalEntry(JournalEntryLine(p));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->sharedLine, "line\r\nbreak");
     EXPECT_EQ(back->localLine, "a\tb\\c");
+    EXPECT_EQ(back->lacks, Lacks::Both);
+    EXPECT_EQ(ParseJournalEntry(old)->lacks, Lacks::Shared);    // an entry of an earlier version
     EXPECT_FALSE(ParseJournalEntry("network\t12\tC:\\L.csv"));  // cut short by a crash
+    EXPECT_FALSE(ParseJournalEntry(old + "\tbo"));
 }
 
 // A column added to the table reaches every form at its place, and is read back.
