@@ -119,7 +119,8 @@ size_t EventsSavedNowhere(const ActivityForm& f) {
 bool MayQuitWithHeldEvents(Workstation& w) {
     const size_t n = EventsSavedNowhere(w.frmActivity);
     if (n == 0) return true;
-    return w.AskYes(std::to_string(n) + " events are not yet saved in any log. Quit anyway? Y/N",
+    return w.AskYes((n == 1 ? std::string("1 event is") : std::to_string(n) + " events are") +
+                        " not yet saved in any log. Quit anyway? Y/N",
                     "Events not saved! Quit anyway?", Icon::Warning, Answer::No);
 }
 

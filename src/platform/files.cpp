@@ -19,7 +19,9 @@ namespace varnel {
 
 void AppendWithHeader(FileSystem& fs, std::string_view path, const std::string& header, const std::string& line,
                       bool sync) {
-    if (!fs.Exists(path))
+    // An empty file is one whose first append was taken back (a full disk): it gets the
+    // header as a new one does.
+    if (!fs.Exists(path) || fs.ReadTail(path, 1).empty())
         fs.AppendLines(path, {header, line}, sync);
     else
         fs.AppendLines(path, {line}, sync);

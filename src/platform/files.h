@@ -108,7 +108,7 @@ void ForEachLine(std::string_view text, Take&& take) {
     if (at < text.size()) take(text.substr(at));
 }
 
-// Appends one line; a file that is new gets `header` first, both in one write.
+// Appends one line; a file that is new or empty gets `header` first, both in one write.
 void AppendWithHeader(FileSystem& fs, std::string_view path, const std::string& header, const std::string& line,
                       bool sync = false);
 
