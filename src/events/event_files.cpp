@@ -144,7 +144,8 @@ void SaveEventNetwork(Workstation& w) {
         } else if (Contains(ev, "CTD DEPLOYED") && !f.CtdAtDepth) {
             store->MarkCtdAtDepth(e.roleLine);
         }
-    } catch (const FileError&) {
+    } catch (const FileError& x) {
+        ReportTornLine(w, x);
         if (f.eventHeld && !held.empty() && held.back().lacks == Lacks::Both)
             w.Msg("Event " + f.Text1[5].text + " is not yet saved in any log: neither the station's folder " +
                       f.homeFolder + " nor the shared folder " + f.dataFolder +

@@ -92,6 +92,13 @@ void ReportHomeFailure(Workstation& w, const std::vector<std::string>& failed) {
           Icon::Exclamation);
 }
 
+void ReportTornLine(Workstation& w, const FileError& failure) {
+    if (dynamic_cast<const TornLineError*>(&failure))
+        w.Msg(std::string(failure.what()) +
+                  ". The event is written whole when the folder can take it; the cruise report lists the torn line.",
+              Icon::Exclamation);
+}
+
 void ShowLocalNotices(Workstation& w) {
     auto& f = w.frmActivity;
     size_t behind = 0;

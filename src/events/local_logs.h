@@ -21,6 +21,9 @@ bool WriteLocalFiles(FileSystem& fs, const PendingEvent& e, bool again, std::vec
 // Tells the operator once, until the home folder can be written again, what could not
 // be written there and how much space is left, and what becomes of the events.
 void ReportHomeFailure(Workstation& w, const std::vector<std::string>& failed);
+// A shared line that a write left in part, with another station's line after it, is
+// named to the operator (the cruise report lists it too).
+void ReportTornLine(Workstation& w, const FileError& failure);
 // The notices of events that the local logs lack and of events in no log at all.
 void ShowLocalNotices(Workstation& w);
 // The events that are in no log yet (the home folder and the shared folder both failed).

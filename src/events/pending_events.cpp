@@ -187,7 +187,8 @@ bool SendWaitingEvents(Workstation& w, bool keepNewest) {
             SaveHeldEvents(w);
             ++sent;
         }
-    } catch (const FileError&) {
+    } catch (const FileError& x) {
+        ReportTornLine(w, x);
         f.waitingSent += sent;
         ShowWaitingEvents(f, LackingShared(held));
         ShowLocalNotices(w);
