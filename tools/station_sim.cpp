@@ -3,7 +3,7 @@
 // drive shared under ROOT), answers every question Yes, and records N events.
 //
 //   varnelgps-station --drives ROOT --name NAME [--events N] [--interval-ms MS] [--comments TEXT]
-//                     [--html] [--freeze-at N,N,... [--freeze-ms MS]]
+//                     [--html] [--freeze-at N,N,... [--freeze-ms MS]] [--full-home FROM:TO]
 //
 // With --comments, TEXT is typed after "Comments: " before every event (commas and all).
 // --html turns the HTML event table on (File - HTML). --freeze-at stops the station
@@ -16,6 +16,10 @@
 // held by another station) run ten times faster than real time, so a lock left by a
 // killed station goes stale after one real second. With --events 0 the station starts,
 // ticks once (sending any events that wait for the shared folder) and ends.
+//
+// --full-home FROM:TO fills the station's home folder from event FROM to event TO
+// (counted from 1): every write there stops half way and fails, as on a full disk,
+// through the program's own file writing; from event TO on it can be written again.
 #include <unistd.h>
 
 #include <algorithm>
@@ -73,10 +77,26 @@ public:
     }
 };
 
+// The home folder full for a stretch of the run (--full-home FROM:TO).
+struct FullHome {
+    int from = 0, to = 0;
+    bool Parse(const std::string& a, const std::string& v) {
+        if (a != "--full-home") return false;
+        std::sscanf(v.c_str(), "%d:%d", &from, &to);
+        return true;
+    }
+    // Before event i (from 0): the disk fills or frees.
+    void Before(varnel::HeadlessHost& host, int i) const {
+        if (i + 1 == from) host.Files().InjectFault("C:\\VarnelGPS", varnel::FaultKind::Partial, 1 << 30);
+        if (i + 1 == to) host.Files().InjectFault("C:\\VarnelGPS", varnel::FaultKind::Partial, 0);
+    }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string drives, name = "A", comments;
+    FullHome fullHome;
     int events = 10, intervalMs = 20, freezeMs = 1500;
     std::set<int> freezeAt;
     bool html = false;
@@ -88,7 +108,9 @@ int main(int argc, char** argv) {
         }
         if (i + 1 == argc) break;
         std::string v = argv[++i];
-        if (a == "--drives")
+        if (fullHome.Parse(a, v))
+            continue;
+        else if (a == "--drives")
             drives = v;
         else if (a == "--name")
             name = v;
@@ -109,7 +131,7 @@ int main(int argc, char** argv) {
     if (drives.empty()) {
         std::fprintf(stderr,
                      "usage: varnelgps-station --drives ROOT --name NAME [--events N] [--interval-ms MS] "
-                     "[--comments TEXT] [--html] [--freeze-at N,N,... [--freeze-ms MS]]\n");
+                     "[--comments TEXT] [--html] [--freeze-at N,N,... [--freeze-ms MS]] [--full-home FROM:TO]\n");
         return 2;
     }
     varnel::DriveMap map;
@@ -127,6 +149,7 @@ int main(int argc, char** argv) {
     if (events == 0) varnel::Timer1_Timer(w);
     int recorded = 0;
     for (int i = 0; i < events && !w.ended; ++i) {
+        fullHome.Before(host, i);
         varnel::Timer1_Timer(w);
         int count = w.frmActivity.LastEventIndex + 1;
         if (count > 0) varnel::Option1_Click(w, i % count);
@@ -140,6 +163,7 @@ int main(int argc, char** argv) {
         std::printf("%s %s\n", name.c_str(), w.frmActivity.EventLog.Cell(w.frmActivity.gridRow - 1, 0).c_str());
         std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
     }
+    if (fullHome.to > 0) varnel::Timer1_Timer(w);  // a freed home folder gets what it lacks
     std::printf("%s recorded %d\n", name.c_str(), recorded);
     return recorded == events ? 0 : 1;
 }

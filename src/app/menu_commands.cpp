@@ -7,6 +7,7 @@
 #include "config/configuration.h"
 #include "events/event_files.h"
 #include "events/event_grid.h"
+#include "events/local_logs.h"
 #include "lists/line_station_boxes.h"
 #include "lists/role_lists.h"
 #include "lists/selection.h"
@@ -16,7 +17,7 @@
 namespace varnel {
 
 void mnuExit_Click(Workstation& w) {
-    if (!w.AskYes("Do you really want to quit? Y/N", "Close Program? Y/N")) return;
+    if (!MayQuitWithHeldEvents(w) || !w.AskYes("Do you really want to quit? Y/N", "Close Program? Y/N")) return;
     w.frmActivity.Timer1.enabled = false;
     w.End();
 }

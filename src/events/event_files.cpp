@@ -1,6 +1,7 @@
 #include "events/event_files.h"
 
 #include "events/event_number.h"
+#include "events/local_logs.h"
 #include "events/pending_events.h"
 #include "events/store_of_station.h"
 #include "platform/datetime.h"
@@ -64,8 +65,10 @@ PendingEvent SharedLines(Workstation& w, const LoggedEvent& event) {
     e.sharedLine = SharedCruiseLogLine(event);
     e.roleLog = data + cruise + f.EventRole + ".csv";
     e.roleLine = RoleLogLine(event);
+    e.localRoleLog = f.homeFolder + cruise + f.EventRole + ".csv";
     if (f.menu.mnuhtml.checked) {
         e.html = data + cruise + "Events.htm";
+        e.localHtml = f.homeFolder + cruise + "Events.htm";
         e.htmlRow = HtmlTableRow(event);
         e.project = w.cfg.Project();
         e.cruise = cruise;
@@ -77,69 +80,60 @@ PendingEvent SharedLines(Workstation& w, const LoggedEvent& event) {
 
 LoggedEvent SaveEventLocal(Workstation& w) {
     auto& f = w.frmActivity;
-    f.eventJournaled = false;
+    f.eventHeld = false;
     if (!SavingAllowed(f)) return EventOnScreen(f, DateTime{});
-    const std::string home = f.homeFolder;
-    const std::string cruise = f.Text1[0].text;
     const LoggedEvent event = EventOnScreen(f, w.services.Now());
-    // The event goes into the journal first, so that its shared lines are sent later
+    PendingEvent e = SharedLines(w, event);
+    // Events that the local logs still lack go in first, so that the logs stay in order;
+    // while any is left this one waits behind it.
+    const bool behind = !CompleteLocalLogs(w);
+    std::vector<std::string> failed;
+    // The event is held (in the journal first) so that its shared lines are sent later
     // if the shared writes do not all complete (events entered by hand with Auto-Fill
     // off stay on this station, as they always have).
-    if (!f.NetworkMode || f.menu.mnuAuto.checked) {
-        const std::string journal = PendingJournalPath(f);
-        try {
-            AddPendingEvent(w.files(), journal, SharedLines(w, event));
-            f.eventJournaled = true;
-            if (!f.NetworkMode || f.drawnLocally) ShowWaitingEvents(f, ReadPendingEvents(w.files(), journal).size());
-        } catch (const FileError& e) {
-            w.Msg("Unable to write " + journal + " (" + e.what() + "). Event " + f.Text1[5].text +
-                      " is saved, but if the shared folder cannot take it now it will not be sent there later.",
-                  Icon::Exclamation);
-        }
+    const bool toShared = !f.NetworkMode || f.menu.mnuAuto.checked;
+    if (toShared) {
+        HoldEvent(w, e, failed);
+        f.eventHeld = true;
     }
-    auto attempt = [&](const std::string& path, auto&& write) {
-        try {
-            write();
-        } catch (const FileError& e) {
-            w.Msg("Unable to write " + path + " (" + e.what() + "). Event " + f.Text1[5].text +
-                      " is NOT yet safe in that file; the other files hold it. Free the file or the disk "
-                      "and record the event again.",
-                  Icon::Exclamation);
+    const bool whole = !behind && WriteLocalFiles(w.files(), e, false, failed);
+    if (!whole) {
+        auto& held = HeldEvents(w);
+        if (!toShared) {
+            e.lacks = Lacks::Local;
+            held.push_back(e);
+        } else {
+            held.back().lacks = Lacks::Both;
         }
-    };
-    if (f.menu.mnuhtml.checked) {
-        std::string path = home + cruise + "Events.htm";
-        attempt(path, [&] { AppendHtmlRow(w.files(), path, HtmlTableRow(event), w.cfg.Project(), cruise); });
+        SaveHeldEvents(w);
     }
-    std::string log = home + cruise + "Events.csv";
-    attempt(log, [&] { AppendWithHeader(w.files(), log, LocalHeader(), LocalCruiseLogLine(event), true); });
-    std::string role = home + cruise + f.EventRole + ".csv";
-    attempt(role, [&] { AppendWithHeader(w.files(), role, RoleHeader(), RoleLogLine(event), false); });
+    ReportHomeFailure(w, failed);
+    if (toShared && (!f.NetworkMode || f.drawnLocally)) ShowWaitingEvents(f, WaitingForShared(w));
+    ShowLocalNotices(w);
     return event;
 }
 
 void SaveEventNetwork(Workstation& w) {
     auto& f = w.frmActivity;
     if (!SavingAllowed(f) || !f.menu.mnuAuto.checked) return;
-    auto& fs = w.files();
-    const std::string journal = PendingJournalPath(f);
     const std::string cruise = f.Text1[0].text;
     PendingEvent e = SharedLines(w, EventOnScreen(f, w.services.Now()));
     auto store = SharedStore(w);
-    if (f.eventJournaled) {
-        try {
-            auto entries = ReadPendingEvents(fs, journal);
-            if (!entries.empty()) e = entries.back();
-        } catch (const FileError&) {
-            f.eventJournaled = false;
-        }
-    }
+    auto& held = HeldEvents(w);
+    if (f.eventHeld && !held.empty()) e = held.back();
     try {
         // Events that wait go first, so that the shared logs stay in order.
-        if (f.eventJournaled && !SendWaitingEvents(w, true)) throw FileError("events are waiting");
+        if (f.eventHeld && !SendWaitingEvents(w, true)) throw FileError("events are waiting");
         store->AddEvent(e, CruiseStore::Delivery::First, !f.EditingRow);
-        if (f.eventJournaled) DropPendingEvents(fs, journal, 1);
-        f.eventJournaled = false;
+        if (f.eventHeld && !held.empty()) {
+            if (held.back().lacks == Lacks::Both)
+                held.back().lacks = Lacks::Local;
+            else
+                held.pop_back();
+            SaveHeldEvents(w);
+            ShowLocalNotices(w);
+        }
+        f.eventHeld = false;
         for (size_t i = 1; i <= 200; ++i) f.metItems[i].clear();
         const std::string ev = f.Combo1.text;
         if (Contains(ev, "CTD AT DEPTH")) {
@@ -150,12 +144,18 @@ void SaveEventNetwork(Workstation& w) {
         } else if (Contains(ev, "CTD DEPLOYED") && !f.CtdAtDepth) {
             store->MarkCtdAtDepth(e.roleLine);
         }
-    } catch (const FileError&) {
-        w.Msg("Unable to write to Network Drive!  Saved locally (" + f.homeFolder + cruise + "Events.csv)");
-        try {
-            ShowWaitingEvents(f, ReadPendingEvents(fs, journal).size());
-        } catch (const FileError&) {
-        }
+    } catch (const FileError& x) {
+        ReportTornLine(w, x);
+        if (f.eventHeld && !held.empty() && held.back().lacks == Lacks::Both)
+            w.Msg("Event " + f.Text1[5].text + " is not yet saved in any log: neither the station's folder " +
+                      f.homeFolder + " nor the shared folder " + f.dataFolder +
+                      " can be written now. The program keeps it and writes it as soon as a folder can be written "
+                      "again; do not record it again, and do not quit before then.",
+                  Icon::Exclamation);
+        else
+            w.Msg("Unable to write to Network Drive!  Saved locally (" + f.homeFolder + cruise + "Events.csv)");
+        ShowWaitingEvents(f, WaitingForShared(w));
+        ShowLocalNotices(w);
     }
 }
 

@@ -160,7 +160,13 @@ DrawResult DrawEventNumber(Workstation& w) {
                                         std::string(f.NextEventNumber >= 0 ? " " : "") + IntText(f.NextEventNumber);
                 return f.Text1[5].text;
             });
-            if (f.EvNumLocalPath != f.EvNumPath) WriteEventNumberFile(w.files(), f.EvNumLocalPath, f.Text1[5].text);
+            // The station's copy follows the shared number; when the home folder cannot
+            // take it the number drawn stands all the same (drawing again would skip one),
+            // and the next draw brings the copy up to date.
+            if (f.EvNumLocalPath != f.EvNumPath) try {
+                    WriteEventNumberFile(w.files(), f.EvNumLocalPath, f.Text1[5].text);
+                } catch (const FileError&) {
+                }
             return DrawResult::Drawn;
         } catch (const OverflowError&) {
             w.Msg(kCounterFull, Icon::Exclamation);

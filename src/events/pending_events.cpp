@@ -5,6 +5,7 @@
 
 #include "events/event_files.h"
 #include "events/event_number.h"
+#include "events/local_logs.h"
 #include "events/store_of_station.h"
 #include "forms/notices.h"
 #include "platform/numbers.h"
@@ -37,6 +38,78 @@ void DropPendingEvents(FileSystem& fs, const std::string& journal, size_t count)
     fs.ReplaceLines(journal, std::vector<std::string>(lines.begin() + static_cast<long>(count), lines.end()));
 }
 
+namespace {
+
+bool SameEvent(const PendingEvent& a, const PendingEvent& b) {
+    return a.number == b.number && a.localLog == b.localLog && a.localLine == b.localLine;
+}
+
+size_t LackingShared(const std::vector<PendingEvent>& held) {
+    size_t n = 0;
+    for (const auto& e : held) n += e.LacksShared();
+    return n;
+}
+
+}  // namespace
+
+std::vector<PendingEvent>& HeldEvents(Workstation& w) {
+    auto& f = w.frmActivity;
+    if (f.heldRead) return f.held;
+    try {
+        // Entries this run held before the journal could be read are newer than the
+        // journal's, and the program's copy of an entry is the newer one.
+        std::vector<PendingEvent> all = ReadPendingEvents(w.files(), PendingJournalPath(f));
+        std::erase_if(all, [&](const PendingEvent& stored) {
+            return std::any_of(f.held.begin(), f.held.end(), [&](const auto& e) { return SameEvent(e, stored); });
+        });
+        all.insert(all.end(), f.held.begin(), f.held.end());
+        f.held = std::move(all);
+        f.heldRead = true;
+    } catch (const FileError&) {
+        // read again next time; the journal is only appended to meanwhile
+    }
+    return f.held;
+}
+
+bool HoldEvent(Workstation& w, const PendingEvent& e, std::vector<std::string>& failed) {
+    auto& f = w.frmActivity;
+    HeldEvents(w).push_back(e);
+    if (f.journalBehind && f.heldRead) {
+        SaveHeldEvents(w);
+        if (!f.journalBehind) return true;
+        failed.push_back("Unable to write " + PendingJournalPath(f));
+        return false;
+    }
+    try {
+        AddPendingEvent(w.files(), PendingJournalPath(f), e);
+        return true;
+    } catch (const FileError& x) {
+        f.journalBehind = true;
+        failed.push_back(x.what());
+        return false;
+    }
+}
+
+void SaveHeldEvents(Workstation& w) {
+    auto& f = w.frmActivity;
+    if (!f.heldRead) {  // never replace entries that have not been read
+        f.journalBehind = true;
+        return;
+    }
+    std::vector<std::string> lines;
+    for (const auto& e : f.held) lines.push_back(JournalEntryLine(e));
+    const std::string journal = PendingJournalPath(f);
+    try {
+        if (lines.empty())
+            w.files().Remove(journal);
+        else
+            w.files().ReplaceLines(journal, lines);
+        f.journalBehind = false;
+    } catch (const FileError&) {
+        f.journalBehind = true;
+    }
+}
+
 void ShowWaitingEvents(ActivityForm& f, size_t waiting) {
     if (waiting == 0) {
         ClearNotice(f, Notice::EventsWaiting);
@@ -53,14 +126,13 @@ void ShowWaitingEvents(ActivityForm& f, size_t waiting) {
 bool SendWaitingEvents(Workstation& w, bool keepNewest) {
     auto& f = w.frmActivity;
     auto& fs = w.files();
-    const std::string journal = PendingJournalPath(f);
-    std::vector<PendingEvent> waiting;
-    try {
-        waiting = ReadPendingEvents(fs, journal);
-    } catch (const FileError&) {
-        return false;
-    }
-    if (keepNewest && !waiting.empty()) waiting.pop_back();
+    if (!keepNewest) CompleteLocalLogs(w);
+    auto& held = HeldEvents(w);
+    // With keepNewest the newest entry is the event being saved: its caller sends it.
+    const size_t end = keepNewest && !held.empty() ? held.size() - 1 : held.size();
+    std::vector<const PendingEvent*> waiting;
+    for (size_t i = 0; i < end; ++i)
+        if (held[i].LacksShared()) waiting.push_back(&held[i]);
     if (!waiting.empty()) f.waitingReported = true;  // the operator hears when they are all sent
     if (waiting.empty() || !f.NetworkMode) {
         if (!keepNewest) ShowWaitingEvents(f, waiting.size());
@@ -69,13 +141,13 @@ bool SendWaitingEvents(Workstation& w, bool keepNewest) {
     // Numbers drawn in local operation may have been drawn by other stations meanwhile:
     // say so once; the events keep the numbers written on paper and sample labels.
     std::set<std::string> local;
-    for (auto& e : waiting)
-        if (e.localOperation) local.insert(e.number);
+    for (auto* e : waiting)
+        if (e->localOperation) local.insert(e->number);
     if (!local.empty() && !f.collisionsReported) {
         std::set<std::string> used;
         try {
-            for (auto& line : fs.Exists(waiting.front().sharedLog) ? fs.ReadLines(waiting.front().sharedLog)
-                                                                   : std::vector<std::string>{}) {
+            for (auto& line : fs.Exists(waiting.front()->sharedLog) ? fs.ReadLines(waiting.front()->sharedLog)
+                                                                    : std::vector<std::string>{}) {
                 LoggedEvent logged = ParseLogLine(line, NavigationColumnsRead::Skipped);
                 if (logged.columnsRead > 1) used.insert(logged.number);
             }
@@ -103,19 +175,34 @@ bool SendWaitingEvents(Workstation& w, bool keepNewest) {
         long long highest = 0;
         for (auto& n : local) highest = std::max(highest, static_cast<long long>(Val(n)));
         if (highest > 0 && !IsJulian(f)) store->RaiseCounter(CruiseStore::Counter::EventNumber, highest);
-        for (auto& e : waiting) {
-            // An entry whose event never reached the local log was cut short before it
-            // was saved: there is nothing to send.
-            if (EndHolds(fs, e.localLog, e.localLine)) store->AddEvent(e, CruiseStore::Delivery::Again, false);
-            DropPendingEvents(fs, journal, 1);
+        for (size_t i = 0; i < held.size() && (!keepNewest || i + 1 < held.size());) {
+            PendingEvent& e = held[i];
+            if (!e.LacksShared()) {
+                ++i;
+                continue;
+            }
+            // An entry whose event never reached the local log, and was not held for it,
+            // was cut short before it was saved: there is nothing to send.
+            if (e.LacksLocal() || EndHolds(fs, e.localLog, e.localLine))
+                store->AddEvent(e, CruiseStore::Delivery::Again, false);
+            if (e.lacks == Lacks::Both) {
+                e.lacks = Lacks::Local;
+                ++i;
+            } else {
+                held.erase(held.begin() + static_cast<long>(i));
+            }
+            SaveHeldEvents(w);
             ++sent;
         }
-    } catch (const FileError&) {
+    } catch (const FileError& x) {
+        ReportTornLine(w, x);
         f.waitingSent += sent;
-        ShowWaitingEvents(f, waiting.size() - sent + (keepNewest ? 1 : 0));
+        ShowWaitingEvents(f, LackingShared(held));
+        ShowLocalNotices(w);
         return false;
     }
     ShowWaitingEvents(f, 0);
+    ShowLocalNotices(w);
     if (f.waitingReported) {
         f.waitingSent += sent;
         w.Msg((f.waitingSent == 1 ? std::string("The event that waited for the shared folder ") + f.dataFolder + " is"
@@ -127,6 +214,10 @@ bool SendWaitingEvents(Workstation& w, bool keepNewest) {
     }
     f.collisionsReported = false;
     return true;
+}
+
+size_t WaitingForShared(Workstation& w) {
+    return LackingShared(HeldEvents(w));
 }
 
 }  // namespace varnel

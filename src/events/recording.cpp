@@ -4,6 +4,7 @@
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
+#include "events/local_logs.h"
 #include "events/replaced_characters.h"
 #include "lists/comment_options.h"
 #include "lists/selection.h"
@@ -231,8 +232,8 @@ void Command1_Click(Workstation& w, int index) {
             if (!f.Command1[0].enabled) f.Command1[0].enabled = true;
             break;
         case 2:
-            if (w.prompts.MsgBox("Do you really want to quit? Y/N", Buttons::YesNo, Icon::None, "Close Program? Y/N") ==
-                Answer::Yes)
+            if (MayQuitWithHeldEvents(w) && w.prompts.MsgBox("Do you really want to quit? Y/N", Buttons::YesNo,
+                                                             Icon::None, "Close Program? Y/N") == Answer::Yes)
                 QuitProgram(w);
             else
                 CommonEnding(w, false);

@@ -9,6 +9,7 @@
 #include "config/navigation_source.h"
 #include "platform/controls.h"
 #include "record/deployment_book.h"
+#include "record/journal_entry.h"
 
 namespace varnel {
 
@@ -103,7 +104,7 @@ struct ActivityForm {
     bool waitingReported = false;     // the status bar has shown events waiting
     size_t waitingSent = 0;           // sent since then
     bool collisionsReported = false;  // numbers of local operation already in the shared log
-    bool eventJournaled = false;      // the event being saved is the journal's newest entry
+    bool eventHeld = false;           // the event being saved is the newest held event
     bool drawnLocally = false;        // its number came from this station's copy
 
     // Characters typed into the event, operator and comments boxes that the code page
@@ -112,6 +113,14 @@ struct ActivityForm {
     struct ReplacedCharacters {
         std::u32string event, operatorInitials, comments;
     } replaced;
+
+    // Events not yet in every log, oldest first (events/pending_events.h): the journal's
+    // entries as this run knows them. The journal is written from these; when it cannot
+    // be (a full home disk) they are kept here only.
+    std::vector<PendingEvent> held;
+    bool heldRead = false;           // the journal has been read into `held`
+    bool journalBehind = false;      // the journal could not be written: `held` is newer
+    bool localFailReported = false;  // the operator has been told that the home folder fails
 
     // The station's own notices of status bar panel 7, by urgency (forms/notices.h)
     struct PostedNotice {

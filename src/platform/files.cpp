@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -18,7 +19,9 @@ namespace varnel {
 
 void AppendWithHeader(FileSystem& fs, std::string_view path, const std::string& header, const std::string& line,
                       bool sync) {
-    if (!fs.Exists(path))
+    // An empty file is one whose first append was taken back (a full disk): it gets the
+    // header as a new one does.
+    if (!fs.Exists(path) || fs.ReadTail(path, 1).empty())
         fs.AppendLines(path, {header, line}, sync);
     else
         fs.AppendLines(path, {line}, sync);
@@ -52,16 +55,49 @@ std::string Reason() {
     return std::strerror(errno);
 }
 
-void WriteAllFd(int fd, const std::string& data, std::string_view path) {
+// How far a write got: the bytes that went out, and for an append where they went
+// (end of file after the last piece), as long as the pieces lie one after the other.
+struct WriteProgress {
     size_t done = 0;
-    while (done < data.size()) {
-        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    off_t end = -1;
+    bool adjoining = true;
+};
+
+// Writes every byte, going on after a short write. With `partial` only the first half
+// goes out before the write fails, the way a disk that fills makes it fail.
+void WriteAllFd(int fd, const std::string& data, std::string_view path, bool partial = false,
+                WriteProgress* progress = nullptr) {
+    WriteProgress local;
+    WriteProgress& p = progress ? *progress : local;
+    const size_t limit = partial ? data.size() / 2 : data.size();
+    while (p.done < limit) {
+        ssize_t n = ::write(fd, data.data() + p.done, limit - p.done);
         if (n < 0) {
             if (errno == EINTR) continue;
             throw FileError("Unable to write " + std::string(path) + ": " + Reason());
         }
-        done += static_cast<size_t>(n);
+        p.done += static_cast<size_t>(n);
+        if (progress) {
+            const off_t at = ::lseek(fd, 0, SEEK_CUR);
+            if (p.end >= 0 && at != p.end + n) p.adjoining = false;  // another writer in between
+            p.end = at;
+        }
     }
+    if (partial)
+        throw FileError("Unable to write " + std::string(path) + ": Simulated partial write: " + std::strerror(ENOSPC));
+}
+
+// Takes back the bytes of an append that failed part way, when the file still ends with
+// them; else says that they stay. Another writer appending between the check and the
+// cut is the one case left open: it has only the few instructions between them.
+void TakeBack(int fd, const WriteProgress& p, std::string_view path, const std::string& why) {
+    if (p.done == 0) return;
+    struct stat st {};
+    if (p.adjoining && p.end >= 0 && ::fstat(fd, &st) == 0 && st.st_size == p.end &&
+        ::ftruncate(fd, p.end - static_cast<off_t>(p.done)) == 0)
+        return;
+    throw TornLineError(why + "; " + std::to_string(p.done) + " bytes of the line stay at the end of " +
+                        std::string(path) + " (another writer appended after them): the file holds a torn line");
 }
 
 }  // namespace
@@ -70,15 +106,43 @@ void FileSystem::InjectFault(std::string_view path, FaultKind kind, int count) {
     faults_[Native(path)][kind] = count;
 }
 
+int* FileSystem::FaultCount(std::string_view path, FaultKind kind) {
+    // The file's own fault first, then those of the folders above it.
+    std::string n = Native(path);
+    for (;;) {
+        auto it = faults_.find(n);
+        if (it != faults_.end()) {
+            auto k = it->second.find(kind);
+            if (k != it->second.end() && k->second > 0) return &k->second;
+        }
+        const size_t slash = n.find_last_of('/');
+        if (slash == std::string::npos || slash == 0) return nullptr;
+        n.resize(slash);
+    }
+}
+
 void FileSystem::CheckFault(std::string_view path, FaultKind kind) {
     if (faults_.empty()) return;
-    auto it = faults_.find(Native(path));
-    if (it == faults_.end()) return;
-    auto k = it->second.find(kind);
-    if (k == it->second.end() || k->second <= 0) return;
-    --k->second;
+    int* count = FaultCount(path, kind);
+    if (!count) return;
+    --*count;
     static const char* names[] = {"open", "read", "write"};
     throw FileError("Simulated " + std::string(names[static_cast<int>(kind)]) + " failure on " + std::string(path));
+}
+
+bool FileSystem::PartialFault(std::string_view path) {
+    if (faults_.empty()) return false;
+    int* count = FaultCount(path, FaultKind::Partial);
+    if (!count) return false;
+    --*count;
+    return true;
+}
+
+std::optional<unsigned long long> FileSystem::FreeBytes(std::string_view folder) const {
+    if (simulatedFree_) return simulatedFree_;
+    struct statvfs st {};
+    if (::statvfs(Native(folder).c_str(), &st) != 0) return std::nullopt;
+    return static_cast<unsigned long long>(st.f_bavail) * st.f_frsize;
 }
 
 bool FileSystem::Exists(std::string_view path) const {
@@ -116,7 +180,7 @@ void FileSystem::WriteLines(std::string_view path, const std::vector<std::string
     if (fd < 0) throw FileError("Unable to create " + std::string(path) + ": " + Reason());
     try {
         CheckFault(path, FaultKind::Write);
-        WriteAllFd(fd, Joined(lines), path);
+        WriteAllFd(fd, Joined(lines), path, PartialFault(path));
     } catch (...) {
         ::close(fd);
         throw;
@@ -129,11 +193,18 @@ void FileSystem::AppendLines(std::string_view path, const std::vector<std::strin
     std::string n = Native(path);
     int fd = ::open(n.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
     if (fd < 0) throw FileError("Unable to open " + std::string(path) + " for appending: " + Reason());
+    WriteProgress progress;
     try {
         CheckFault(path, FaultKind::Write);
-        WriteAllFd(fd, Joined(lines), path);
+        WriteAllFd(fd, Joined(lines), path, PartialFault(path), &progress);
         if (sync && ::fsync(fd) != 0) throw FileError("Unable to sync " + std::string(path) + ": " + Reason());
-    } catch (...) {
+    } catch (const FileError& e) {
+        try {
+            TakeBack(fd, progress, path, e.what());
+        } catch (...) {
+            ::close(fd);
+            throw;
+        }
         ::close(fd);
         throw;
     }
@@ -159,7 +230,7 @@ bool FileSystem::ReplaceTextIf(std::string_view path, const std::string& text,
     if (fd < 0) throw FileError("Unable to create " + std::string(path) + ": " + Reason());
     try {
         CheckFault(path, FaultKind::Write);
-        WriteAllFd(fd, text, path);
+        WriteAllFd(fd, text, path, PartialFault(path));
         ::fsync(fd);
     } catch (...) {
         ::close(fd);
@@ -251,7 +322,7 @@ bool FileSystem::CreateExclusive(std::string_view path, const std::string& text)
         throw FileError("Unable to create " + std::string(path) + ": " + Reason());
     }
     try {
-        WriteAllFd(fd, text, path);
+        WriteAllFd(fd, text, path, PartialFault(path));
     } catch (...) {
         ::close(fd);
         ::unlink(n.c_str());

@@ -2,7 +2,8 @@
 // or CR line ends), writes with CR LF, appends of one line in one write, and
 // one-line files replaced atomically. Every operation opens, works and closes.
 // Failures throw FileError; tests can make the next N opens, reads or writes of a
-// path fail.
+// path (or of every file below a folder) fail, and a write fail part way, as on a
+// full disk.
 #pragma once
 #include <functional>
 #include <map>
@@ -20,7 +21,14 @@ struct FileError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-enum class FaultKind { Open, Read, Write };
+// Open, Read and Write fail before any byte is written; Partial writes the first half
+// of the bytes and then fails, the way a write runs out of space.
+enum class FaultKind { Open, Read, Write, Partial };
+
+// A line appended in part could not be taken back: another writer appended after it.
+struct TornLineError : FileError {
+    using FileError::FileError;
+};
 
 class FileSystem {
 public:
@@ -38,7 +46,10 @@ public:
     std::string ReadAll(std::string_view path);
     // Create or truncate, then write each line followed by CR LF.
     void WriteLines(std::string_view path, const std::vector<std::string>& lines);
-    // Create or append; the lines (each + CR LF) go out in one write.
+    // Create or append; the lines (each + CR LF) go out in one write. A write that fails
+    // part way is taken back when the file still ends with its bytes, so the lines are
+    // all there or not at all; when another writer appended meanwhile the bytes stay and
+    // TornLineError says so.
     void AppendLines(std::string_view path, const std::vector<std::string>& lines, bool sync = false);
     // Replace the file so that a reader never sees it half-written: a temporary file
     // in the same folder, flushed, then renamed over the old one.
@@ -69,13 +80,23 @@ public:
     // parts, sorted; nothing when there is no such folder.
     std::vector<std::string> ListFiles(std::string_view folder) const;
 
-    // Fault injection: the next `count` operations of that kind on the path fail.
+    // The space left for this user on the folder's disk; nothing when it cannot be told.
+    std::optional<unsigned long long> FreeBytes(std::string_view folder) const;
+    // Tests: the free space every disk reports from now on.
+    void SimulateFreeSpace(unsigned long long bytes) { simulatedFree_ = bytes; }
+
+    // Fault injection: the next `count` operations of that kind on the path (or on any
+    // file below it, when it is a folder) fail. Partial applies to every kind of write.
     void InjectFault(std::string_view path, FaultKind kind, int count);
 
 private:
     void CheckFault(std::string_view path, FaultKind kind);
+    // Whether the write to the path is to fail part way (and counts it).
+    bool PartialFault(std::string_view path);
+    int* FaultCount(std::string_view path, FaultKind kind);
     DriveMap map_;
     std::map<std::string, std::map<FaultKind, int>> faults_;
+    std::optional<unsigned long long> simulatedFree_;
 };
 
 // Splits text at CR LF, LF or CR. A final line end does not start another line.
@@ -94,7 +115,7 @@ void ForEachLine(std::string_view text, Take&& take) {
     if (at < text.size()) take(text.substr(at));
 }
 
-// Appends one line; a file that is new gets `header` first, both in one write.
+// Appends one line; a file that is new or empty gets `header` first, both in one write.
 void AppendWithHeader(FileSystem& fs, std::string_view path, const std::string& header, const std::string& line,
                       bool sync = false);
 

@@ -1,5 +1,8 @@
 #include "record/journal_entry.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
 #include <vector>
 
 namespace varnel {
@@ -41,18 +44,40 @@ std::vector<std::string> Unescape(std::string_view line) {
 
 }  // namespace
 
+namespace {
+
+const char* const kLacks[] = {"shared", "local", "both"};
+
+// The text fields after the first, in the order of the line.
+template <class Event>
+auto TextFields(Event& e) {
+    return std::array{&e.number,   &e.localLog, &e.localLine, &e.sharedLog, &e.sharedLine, &e.roleLog,
+                      &e.roleLine, &e.html,     &e.htmlRow,   &e.project,   &e.cruise};
+}
+
+}  // namespace
+
 std::string JournalEntryLine(const PendingEvent& e) {
-    const std::string* fields[] = {&e.number,   &e.localLog, &e.localLine, &e.sharedLog, &e.sharedLine, &e.roleLog,
-                                   &e.roleLine, &e.html,     &e.htmlRow,   &e.project,   &e.cruise};
     std::string out = e.localOperation ? "local" : "network";
-    for (const auto* f : fields) out += "\t" + Escape(*f);
-    return out;
+    for (const auto* f : TextFields(e)) out += "\t" + Escape(*f);
+    out += std::string("\t") + kLacks[static_cast<int>(e.lacks)];
+    return out + "\t" + Escape(e.localRoleLog) + "\t" + Escape(e.localHtml);
 }
 
 std::optional<PendingEvent> ParseJournalEntry(std::string_view line) {
     auto v = Unescape(line);
-    if (v.size() < 12) return std::nullopt;
-    return PendingEvent{v[0] == "local", v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]};
+    if (v.size() != 12 && v.size() != 15) return std::nullopt;
+    PendingEvent e;
+    e.localOperation = v[0] == "local";
+    size_t i = 0;
+    for (auto* f : TextFields(e)) *f = v[++i];
+    if (v.size() == 12) return e;
+    const auto* lacks = std::find(std::begin(kLacks), std::end(kLacks), v[12]);
+    if (lacks == std::end(kLacks)) return std::nullopt;
+    e.lacks = static_cast<Lacks>(lacks - std::begin(kLacks));
+    e.localRoleLog = v[13];
+    e.localHtml = v[14];
+    return e;
 }
 
 }  // namespace varnel

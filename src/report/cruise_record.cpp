@@ -14,6 +14,19 @@ long long NumberOf(const LogEvent& e) {
     return e.numberValue.value_or(-1);
 }
 
+// A write that ran out of space can leave part of a line with the next line glued to
+// it: the cruise followed by an event number inside the line marks where it starts.
+bool HoldsGluedEvent(std::string_view line, std::string_view cruise) {
+    if (cruise.empty()) return false;
+    for (size_t at = line.find(cruise, 1); at != std::string_view::npos; at = line.find(cruise, at + 1)) {
+        size_t p = at + cruise.size(), q = p + 1;
+        if (p >= line.size() || line[p] != ',') continue;
+        while (q < line.size() && line[q] >= '0' && line[q] <= '9') ++q;
+        if (q > p + 1 && q < line.size() && line[q] == ',') return true;
+    }
+    return false;
+}
+
 std::string Where(const LogEvent& e) {
     return "event " + e.number + " (line " + std::to_string(e.lineNo) + ")";
 }
@@ -33,6 +46,11 @@ LogFile ReadLog(const std::vector<std::string>& lines, const std::string& name) 
         if (!HoldsEvent(logged)) {
             file.unread.push_back(name + " line " + std::to_string(lineNo) + ": " + std::to_string(fieldCount) +
                                   (fieldCount == 1 ? " field" : " fields") + ", not an event");
+            continue;
+        }
+        if (HoldsGluedEvent(line, Trim(logged.cruise))) {  // neither event can be read from it
+            file.shortLines.push_back("event " + Trim(logged.number) + " (line " + std::to_string(lineNo) +
+                                      "): torn, the line stops part way and the next line is glued to it");
             continue;
         }
         LogEvent e;

@@ -282,7 +282,10 @@ private:
         } else if (cmd == "remove") {
             h.Files().Remove(tok_[1]);
         } else if (cmd == "fault") {
-            FaultKind k = tok_[2] == "open" ? FaultKind::Open : tok_[2] == "read" ? FaultKind::Read : FaultKind::Write;
+            FaultKind k = tok_[2] == "open"      ? FaultKind::Open
+                          : tok_[2] == "read"    ? FaultKind::Read
+                          : tok_[2] == "partial" ? FaultKind::Partial
+                                                 : FaultKind::Write;
             h.Files().InjectFault(tok_[1], k, std::atoi(tok_[3].c_str()));
         } else if (cmd == "clock") {
             DateTime t;

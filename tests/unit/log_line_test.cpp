@@ -106,11 +106,18 @@ TEST(LogLine, WritesTheExactBytesOfEveryForm) {
               "Cruise,Event#,StndLine,StndSta,CalcLine,CalcSta,DateLoc,TimeLoc,DecLat,DecLon,Activity,Event,Operator,"
               "DateUTC,TimeUTC,Comments,Ord_Occ");
     EXPECT_EQ(RoleHeader(), ReplaceAll(ReplaceAll(LocalHeader(), "DateLoc", "DatePST"), "TimeLoc", "TimePST"));
-    PendingEvent p{true,        e.number, "C:\\L.csv", "a\tb\\c", "Q:\\S.csv", "line\r\nbreak",
-                   "Q:\\R.csv", "r",      "",          "",        "",          ""};
-    EXPECT_EQ(JournalEntryLine(p),
-              "local\t12\tC:\\\\L.csv\ta\\tb\\\\c\tQ:\\\\S.csv\tline\\r\\nbreak\tQ:\\\\R.csv\tr\t\t\t\t");
+    PendingEvent p{true, e.number, "C:\\L.csv", "a\tb\\c", "Q:\\S.csv", "line\r\nbreak", "Q:\\R.csv", "r",
+                   "",   "",       "",          "",        Lacks::Both, "C:\\R.csv",     ""};
+    const std::string old = "local\t12\tC:\\\\L.csv\ta\\tb\\\\c\tQ:\\\\S.csv\tline\\r\\nbreak\tQ:\\\\R.csv\tr\t\t\t\t";
+    EXPECT_EQ(JournalEntryLine(p), old + "\tboth\tC:\\\\R.csv\t");
+    auto back = ParseJournalEntry(JournalEntryLine(p));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->sharedLine, "line\r\nbreak");
+    EXPECT_EQ(back->localLine, "a\tb\\c");
+    EXPECT_EQ(back->lacks, Lacks::Both);
+    EXPECT_EQ(ParseJournalEntry(old)->lacks, Lacks::Shared);    // an entry of an earlier version
     EXPECT_FALSE(ParseJournalEntry("network\t12\tC:\\L.csv"));  // cut short by a crash
+    EXPECT_FALSE(ParseJournalEntry(old + "\tbo"));
 }
 
 // Any byte of any field comes back from the journal file; a Tab or a line break (CR LF
@@ -124,8 +131,9 @@ TEST(LogLine, TheJournalKeepsEveryByteAndTheLogsOneLine) {
     EXPECT_EQ(logged.find_first_of("\t\r\n"), std::string::npos);
     for (auto form : {RoleLogLine, SharedCruiseLogLine, LocalCruiseLogLine, HtmlTableRow})
         EXPECT_NE(form(e).find(logged), std::string::npos);
-    const PendingEvent p{true,        e.number, "C:\\L.csv", LocalCruiseLogLine(e), "Q:\\S.csv", e.comments,
-                         "Q:\\R.csv", "r",      "Q:\\E.htm", HtmlTableRow(e),       e.comments,  "0701JD"};
+    const PendingEvent p{true,        e.number,   "C:\\L.csv", LocalCruiseLogLine(e), "Q:\\S.csv", e.comments,
+                         "Q:\\R.csv", "r",        "Q:\\E.htm", HtmlTableRow(e),       e.comments,  "0701JD",
+                         Lacks::Both, e.comments, "C:\\E.htm"};
     const std::string journal = testing::TempDir() + "journal-" + std::to_string(::getpid()) + ".txt";
     FileSystem fs;
     fs.AppendLines(journal, {JournalEntryLine(p)}, true);

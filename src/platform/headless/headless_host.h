@@ -27,7 +27,9 @@ struct RecordedMessage {
 
 class HeadlessHost : public Host {
 public:
-    explicit HeadlessHost(DriveMap drives) : Host(std::move(drives)) {}
+    // Its disks report no free space, so that a message about a failing disk reads the
+    // same on every machine.
+    explicit HeadlessHost(DriveMap drives) : Host(std::move(drives)) { Files().SimulateFreeSpace(0); }
 
     Answer MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title,
                   Answer defaultAnswer) override;
