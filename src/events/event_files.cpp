@@ -1,6 +1,7 @@
 #include "events/event_files.h"
 
 #include "events/event_number.h"
+#include "events/number_check.h"
 #include "events/pending_events.h"
 #include "events/store_of_station.h"
 #include "platform/datetime.h"
@@ -138,6 +139,7 @@ void SaveEventNetwork(Workstation& w) {
         // Events that wait go first, so that the shared logs stay in order.
         if (f.eventJournaled && !SendWaitingEvents(w, true)) throw FileError("events are waiting");
         store->AddEvent(e, CruiseStore::Delivery::First, !f.EditingRow);
+        TellOfNumberDrawnTwice(w, e);
         if (f.eventJournaled) DropPendingEvents(fs, journal, 1);
         f.eventJournaled = false;
         for (size_t i = 1; i <= 200; ++i) f.metItems[i].clear();
