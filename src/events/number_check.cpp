@@ -53,7 +53,9 @@ void TellOfNumberDrawnTwice(Workstation& w, const PendingEvent& saved) {
         for (size_t i = 0; i <= ours && i < lines.size(); ++i) {
             LoggedEvent e = ParseLogLine(lines[i], NavigationColumnsRead::Skipped);
             if (!HoldsEvent(e)) continue;
-            taken = corrections.Take(CorrectionLineOf(e));
+            CorrectionLine line = CorrectionLineOf(e);
+            line.adds = i == ours;  // this station drew its number: it edits no row
+            taken = corrections.Take(std::move(line));
             events.push_back(std::move(e));
         }
         if (ours == lines.size() || taken.sameNumber.empty()) return;

@@ -78,7 +78,7 @@ CorrectionTaken Corrections::Take(CorrectionLine line) {
     }
     owed = 0;
 
-    if (line.erases == 0) {
+    if (line.erases == 0 && !line.adds) {
         for (auto i = same.rbegin(); i != same.rend() && !taken.replaces; ++i) {
             const Entry& earlier = lines_[*i];
             const bool sameTime =

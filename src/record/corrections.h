@@ -21,8 +21,11 @@
 // - Otherwise a line whose number a live event carries is an edit of it when it comes
 //   from the same station, or carries that event's UTC date and time (a station
 //   correcting another station's row keeps the row's time): it replaces that event.
-// - Any other line adds an event. When a live event already carries its number, the
+// - Any other line adds an event, and so does a line whose station says, as it saves
+//   it, that it edits no row. When a live event already carries its number, the
 //   number was drawn twice (two stations apart, or a number kept from local operation).
+// What the logs cannot tell: two stations whose operators share initials, read without
+// the role logs, look like one station; an erase under the Julian scheme leaves no note.
 // Clear Last pressed on a station erases its latest event at once (EraseNow); the note
 // the station's next event then carries is the same erase and is not applied again.
 // An erase whose station has no live event left erases nothing.
@@ -44,6 +47,7 @@ struct CorrectionLine {
     std::string writer;  // the station that wrote it: its role when known, else the operator's initials
     std::string dateUtc, timeUtc;
     int erases = 0;       // how many erase notes its comments carry
+    bool adds = false;    // the station saving it knows that it adds an event (it edits no row)
     size_t sameness = 0;  // equal for the same event taken again
 };
 
