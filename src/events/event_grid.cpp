@@ -47,10 +47,10 @@ std::vector<std::optional<size_t>> ShownLines(const std::vector<std::string>& li
     Corrections corrections;
     std::vector<size_t> taken(lines.size(), lines.size());
     for (size_t i = 0; i < lines.size(); ++i) {
-        const LoggedEvent e = ParseLogLine(lines[i], NavigationColumnsRead::Skipped);
-        if (!HoldsEvent(e)) continue;
+        auto line = CorrectionLineOfLogLine(lines[i]);
+        if (!line) continue;
         taken[i] = corrections.Size();
-        corrections.Take(CorrectionLineOf(e));
+        corrections.Take(std::move(*line));
     }
     std::vector<size_t> lineOf;
     lineOf.reserve(corrections.Size());

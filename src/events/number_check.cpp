@@ -59,7 +59,7 @@ void TellOfNumberDrawnTwice(Workstation& w, const PendingEvent& saved) {
             events.push_back(std::move(e));
         }
         if (ours == lines.size() || taken.sameNumber.empty()) return;
-        const LoggedEvent& earlier = events[taken.sameNumber.back()];
+        const LoggedEvent& earlier = events[taken.sameNumber.front()];
         const std::string role = RoleOf(w, earlier);
         const std::string n = Trim(saved.number);
         message = "Event number " + n + " was drawn twice: event " + n + " (" + Trim(earlier.event) +

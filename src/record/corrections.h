@@ -31,6 +31,7 @@
 // An erase whose station has no live event left erases nothing.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,6 +54,10 @@ struct CorrectionLine {
 
 // A logged event's line with the operator's initials as its writer.
 CorrectionLine CorrectionLineOf(const LoggedEvent& e);
+// The same straight from a cruise-log line, for a reader that takes the lines of one log
+// (the same event taken again is then the same line); nothing for a line that holds no
+// event. Cheaper than reading the whole event, for the grid's preload of a long log.
+std::optional<CorrectionLine> CorrectionLineOfLogLine(std::string_view line);
 // How many times the comments carry the note Clear Last leaves.
 int EraseNotes(std::string_view comments);
 
@@ -64,7 +69,7 @@ struct CorrectionTaken {
     bool again = false;              // the same event was taken before: nothing changed
     std::optional<size_t> replaces;  // the line of the event it edits
     std::vector<size_t> erased;      // the current line of each event its notes erased
-    std::vector<size_t> sameNumber;  // the current lines of other live events with its number
+    std::vector<size_t> sameNumber;  // the current lines of other live events with its number, newest first
 };
 
 class Corrections {
@@ -79,23 +84,28 @@ public:
     Standing StandingOf(size_t line) const { return lines_[line].standing; }
     // For the line that added a live event, the line it reads as now; else nothing.
     std::optional<size_t> Shown(size_t line) const;
-    const CorrectionLine& Line(size_t line) const { return lines_[line].line; }
     // The line that added the event this line is a form of.
     size_t EventOf(size_t line) const { return lines_[line].event; }
 
 private:
+    // What the rules keep of a line taken (a long log holds many).
     struct Entry {
-        CorrectionLine line;
+        size_t sameness = 0, time = 0;  // time: of its UTC date and time, 0 when it has none
+        uint32_t writer = 0;            // index in writers_
         Standing standing = Standing::Live;
-        size_t event = 0;  // the line that added the event this line is a form of
+        size_t event = 0;     // the line that added the event this line is a form of
+        size_t previous = 0;  // the line taken before it with its number; kNone: none
     };
+    static constexpr size_t kNone = static_cast<size_t>(-1);
     void Erase(size_t event);
+    uint32_t WriterOf(const std::string& writer);
 
     std::vector<Entry> lines_;
-    std::vector<size_t> current_;                                    // per line that added an event: its current line
-    std::unordered_map<std::string, std::vector<size_t>> byNumber_;  // number -> every line taken
-    std::unordered_map<std::string, std::vector<size_t>> added_;     // writer -> events added, oldest first
-    std::unordered_map<std::string, int> owed_;                      // writer -> erases done by EraseNow
+    std::vector<size_t> current_;                        // per line that added an event: its current line
+    std::unordered_map<std::string, size_t> byNumber_;   // number -> the newest line taken with it
+    std::unordered_map<std::string, uint32_t> writers_;  // writer -> its index
+    std::vector<std::vector<size_t>> added_;             // per writer: events added, oldest first
+    std::vector<int> owed_;                              // per writer: erases done by EraseNow
 };
 
 }  // namespace varnel

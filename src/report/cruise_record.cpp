@@ -51,7 +51,9 @@ LogFile ReadLog(const std::vector<std::string>& lines, const std::string& name) 
             continue;
         }
         LogEvent e;
-        e.correction = CorrectionLineOf(logged);
+        const CorrectionLine correction = CorrectionLineOf(logged);
+        e.erases = correction.erases;
+        e.sameness = correction.sameness;
         e.number = Trim(logged.number);
         e.numberValue = logged.Number();
         e.line = Trim(logged.stndLine);
@@ -103,8 +105,9 @@ CruiseRecord Analyse(LogFile log, std::vector<LogFile> roleLogs) {
     Corrections corrections;
     r.standing.reserve(events.size());
     for (const auto& e : events) {
-        CorrectionLine line = e.correction;
-        if (auto role = roleOf.find(WriterKey(e)); role != roleOf.end()) line.writer = role->second;
+        CorrectionLine line{e.number, e.initials, e.date, e.time, e.erases, false, e.sameness};
+        if (auto role = roleOf.empty() ? roleOf.end() : roleOf.find(WriterKey(e)); role != roleOf.end())
+            line.writer = role->second;
         for (size_t j : corrections.Take(std::move(line)).erased)
             h.erased.push_back(Where(events[j]) + ": " + events[j].event + ", erased by line " +
                                std::to_string(e.lineNo));

@@ -17,7 +17,8 @@ struct LogEvent {
     std::optional<long long> numberValue;  // nothing when the number is not one
     double lat = 0, lon = 0;
     bool positionRead = false;
-    CorrectionLine correction;      // what the rules of corrections read of it (written by its operator)
+    int erases = 0;                 // the erase notes Clear Last left in its comments
+    size_t sameness = 0;            // for the rules of corrections (record/corrections.h)
     std::optional<long long> utcS;  // UTC seconds since 1970
     size_t lineNo = 0;              // 1-based line of the file
     size_t fields = 0;
