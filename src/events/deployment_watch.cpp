@@ -28,7 +28,7 @@ void FollowCruiseLog(Workstation& w) {
             if (first && b.followed.startedOver) {
                 b.events.clear();
                 b.position.clear();
-                b.latestOfOperator.clear();
+                b.corrections = {};
             }
             first = false;
         };
@@ -139,9 +139,9 @@ void NoteRecordedEvent(Workstation& w, const LoggedEvent& saved) {
     ShowDeployments(w);
 }
 
-void ForgetErasedEvent(Workstation& w, const std::string& number) {
-    FollowCruiseLog(w);  // the erased line must not come back with the next read
-    ForgetEvent(w.frmActivity.deployments, Trim(number));
+void EraseLatestOfStation(Workstation& w) {
+    FollowCruiseLog(w);  // every line before the erase is taken first
+    EraseLatestEvent(w.frmActivity.deployments, w.frmActivity.Combo2.text);
     ShowDeployments(w);
 }
 

@@ -16,8 +16,8 @@ void RebuildDeployments(Workstation& w);
 void WatchDeployments(Workstation& w);
 // The event just saved by Record Event (a corrected one replaces its earlier form).
 void NoteRecordedEvent(Workstation& w, const LoggedEvent& saved);
-// Clear Last erased the event with this number.
-void ForgetErasedEvent(Workstation& w, const std::string& number);
+// Clear Last: the latest event of this station's operator leaves the strip.
+void EraseLatestOfStation(Workstation& w);
 // A line of another station's last-event file.
 void NotePickedUpEvent(Workstation& w, const std::string& line);
 

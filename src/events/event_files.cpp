@@ -2,6 +2,7 @@
 
 #include "events/event_number.h"
 #include "events/local_logs.h"
+#include "events/number_check.h"
 #include "events/pending_events.h"
 #include "events/store_of_station.h"
 #include "platform/datetime.h"
@@ -134,6 +135,7 @@ void SaveEventNetwork(Workstation& w) {
             ShowLocalNotices(w);
         }
         f.eventHeld = false;
+        TellOfNumberDrawnTwice(w, e);
         for (size_t i = 1; i <= 200; ++i) f.metItems[i].clear();
         const std::string ev = f.Combo1.text;
         if (Contains(ev, "CTD AT DEPTH")) {

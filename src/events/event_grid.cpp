@@ -1,6 +1,7 @@
 #include "events/event_grid.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include "events/event_files.h"
@@ -8,6 +9,7 @@
 #include "lists/selection.h"
 #include "platform/numbers.h"
 #include "platform/strings.h"
+#include "record/corrections.h"
 
 namespace varnel {
 
@@ -37,6 +39,34 @@ void FillRow(Grid& g, int row, const LoggedEvent& e, bool shortPosition, bool wi
 
 }  // namespace
 
+// The log's lines read with their corrections: for each line, the line it is shown as
+// (an edited event as its latest form, in the place of the line that added it), or
+// nothing for the line of an erased event or an earlier form of an edited one. A line
+// that holds no event is shown as it is.
+std::vector<std::optional<size_t>> ShownLines(const std::vector<std::string>& lines) {
+    Corrections corrections;
+    std::vector<size_t> taken(lines.size(), lines.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        auto line = CorrectionLineOfLogLine(lines[i]);
+        if (!line) continue;
+        taken[i] = corrections.Size();
+        corrections.Take(std::move(*line));
+    }
+    std::vector<size_t> lineOf;
+    lineOf.reserve(corrections.Size());
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (taken[i] < lines.size()) lineOf.push_back(i);
+    std::vector<std::optional<size_t>> shown(lines.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (taken[i] == lines.size()) {
+            shown[i] = i;
+        } else if (auto now = corrections.Shown(taken[i])) {
+            shown[i] = lineOf[*now];
+        }
+    }
+    return shown;
+}
+
 void PreloadEvents(CruiseReader& cruise, ActivityForm& f) {
     auto& g = f.EventLog;
     f.gridRow = 0;
@@ -50,23 +80,19 @@ void PreloadEvents(CruiseReader& cruise, ActivityForm& f) {
         if (mode == "LASTEVENT") {
             FillRow(g, 1, last, false, true);
             f.gridRow = 2;
-        } else if (mode == "CURRENTSTA" || mode == "LASTSTA") {
-            bool current = mode == "CURRENTSTA";
+        } else if (mode == "CURRENTSTA" || mode == "LASTSTA" || mode == "ALLEVENTS") {
+            const bool current = mode == "CURRENTSTA", all = mode == "ALLEVENTS";
             float line = current ? static_cast<float>(Val(f.Combo3.text)) : lastLine;
             float sta = current ? static_cast<float>(Val(f.Combo4.text)) : lastSta;
+            const auto shown = ShownLines(lines);
             int row = 1;
-            for (const auto& l : lines) {
-                const LoggedEvent e = ParseLogLine(l, NavigationColumnsRead::Skipped);
-                if (static_cast<float>(Val(e.stndLine)) == line && static_cast<float>(Val(e.stndSta)) == sta) {
+            for (size_t i = all ? 1 : 0; i < lines.size(); ++i) {
+                if (!shown[i]) continue;
+                const LoggedEvent e = ParseLogLine(lines[*shown[i]], NavigationColumnsRead::Skipped);
+                if (all || (static_cast<float>(Val(e.stndLine)) == line && static_cast<float>(Val(e.stndSta)) == sta)) {
                     FillRow(g, row, e, current, false);
                     f.gridRow = ++row;
                 }
-            }
-        } else if (mode == "ALLEVENTS") {
-            int row = 1;
-            for (size_t i = 1; i < lines.size(); ++i) {
-                FillRow(g, row, ParseLogLine(lines[i], NavigationColumnsRead::Skipped), false, false);
-                f.gridRow = ++row;
             }
         }
     } catch (const std::exception&) {
@@ -148,18 +174,49 @@ void MakeRoomInGrid(ActivityForm& f) {
     f.gridRow = g.rows - 1;
 }
 
+// The event a grid row shows, as far as the corrections read it: its number, operator,
+// time and comments.
+LoggedEvent RowEvent(const Grid& g, int row) {
+    LoggedEvent e;
+    e.number = g.Cell(row, 0);
+    e.dateUtc = g.Cell(row, 3);
+    e.timeUtc = g.Cell(row, 4);
+    e.event = g.Cell(row, 5);
+    e.operatorInitials = g.Cell(row, 8);
+    e.comments = g.Cell(row, 9);
+    return e;
+}
+
 void PutLastEventInGrid(ActivityForm& f, const std::string& line) {
     const LoggedEvent e = ParseLogLine(line, NavigationColumnsRead::Skipped);
     auto& g = f.EventLog;
     if (f.gridRow == 0) f.gridRow = 1;  // as Record Event does: row 0 is the header
-    MakeRoomInGrid(f);
-    int r = f.gridRow;
+    // Another station's Clear Last reuses the row of the event it erased, as the grid of
+    // that station does; its edit replaces the row it edits.
+    Corrections shown;
+    std::vector<int> rowOf;
+    for (int r = 1; r < f.gridRow && r < g.rows; ++r)
+        if (!Trim(g.Cell(r, 0)).empty()) {
+            shown.Take(CorrectionLineOf(RowEvent(g, r)));
+            rowOf.push_back(r);
+        }
+    const CorrectionTaken taken = shown.Take(CorrectionLineOf(e));
+    int r = 0;
+    if (taken.replaces) r = rowOf[*taken.replaces];
+    for (size_t erased : taken.erased) {
+        r = r ? r : rowOf[erased];
+        for (int c = 0; c < 10; ++c) g.Cell(rowOf[erased], c).clear();
+    }
+    if (!r) {
+        MakeRoomInGrid(f);
+        r = f.gridRow;
+        f.gridRow = r + 1;
+    }
     // Another station's event shows its UTC date and time.
     const std::string* v[] = {&e.number, &e.stndLine, &e.stndSta, &e.dateUtc,         &e.timeUtc,
                               &e.event,  &e.lat,      &e.lon,     &e.operatorInitials};
     for (int c = 0; c < 9; ++c) g.Cell(r, c) = *v[c];
     g.Cell(r, 9) = GridComment(e);
-    f.gridRow = r + 1;
     g.row = f.gridRow;
     f.NextEventNumber = ToInt16(Val(e.number) + 1);
     f.Text1[5].text = IntText(f.NextEventNumber);

@@ -177,7 +177,7 @@ void ClearLast(Workstation& w) {
     if (yes && f.gridRow >= 2) {
         int r = f.gridRow - 1;
         f.EventLog.row = r;
-        if (r < f.EventLog.rows) ForgetErasedEvent(w, f.EventLog.Cell(r, 0));
+        EraseLatestOfStation(w);
         if (r < f.EventLog.rows)
             for (int c = 0; c < 10; ++c) f.EventLog.Cell(r, c).clear();
         RollBackEventNumber(w);

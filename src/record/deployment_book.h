@@ -1,7 +1,7 @@
 // What this station knows of the instruments in the water: the deployment and
-// recovery events of the cruise kept by event number (a corrected event replaces the
-// one it corrects), the expected longest time of each activity, how far the cruise
-// log has been read, and which overdue operations the operator has been told of.
+// recovery events of the cruise, read with the log's corrections (an edited event
+// replaces the one it edits, Clear Last erases the station's latest event), the expected longest time of each activity,
+// how far the cruise log has been read, and which overdue operations the operator has been told of.
 #pragma once
 #include <map>
 #include <set>
@@ -9,12 +9,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include "record/corrections.h"
 #include "record/cruise_store.h"
 
 namespace varnel {
 
 struct DeploymentEvent {
-    std::string number, activity, event, line, station, operatorInitials, comments;
+    std::string number, activity, event, line, station, operatorInitials;
     std::string subject;   // the event name without its opening or closing words
     long long startS = 0;  // UTC seconds since 1970 of the event
     bool opens = false;    // a deployment; otherwise a recovery
@@ -28,14 +29,14 @@ struct OpenOperation {
 };
 
 struct DeploymentBook {
-    std::vector<DeploymentEvent> events;                  // deployments and recoveries in log order
-    std::unordered_map<std::string, size_t> position;     // event number -> index in events
-    std::map<std::string, std::string> latestOfOperator;  // the operator's latest event number
-    std::map<std::string, long long> minutes;             // activity -> expected longest minutes
-    StoreMark followed;                                   // how far the cruise log has been taken in
-    std::set<std::string> noticed;                        // event numbers the notice has shown
-    std::map<std::string, long long> snoozedUntil;        // event number -> UTC seconds
-    std::string durationsNote;                            // what was wrong with Deployments.txt
+    std::vector<DeploymentEvent> events;            // deployments and recoveries in log order
+    Corrections corrections;                        // the log's lines as taken, for its corrections
+    std::unordered_map<size_t, size_t> position;    // the line that added an event -> index in events
+    std::map<std::string, long long> minutes;       // activity -> expected longest minutes
+    StoreMark followed;                             // how far the cruise log has been taken in
+    std::set<std::string> noticed;                  // event numbers the notice has shown
+    std::map<std::string, long long> snoozedUntil;  // event number -> UTC seconds
+    std::string durationsNote;                      // what was wrong with Deployments.txt
 };
 
 }  // namespace varnel

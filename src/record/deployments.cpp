@@ -69,36 +69,31 @@ std::string Subject(std::string_view eventName) {
     return subject;
 }
 
-void ForgetEvent(DeploymentBook& book, const std::string& number) {
-    auto at = book.position.find(number);
+namespace {
+
+void Gone(DeploymentBook& book, size_t line) {
+    auto at = book.position.find(book.corrections.EventOf(line));
     if (at != book.position.end()) book.events[at->second].gone = true;
 }
 
-void NoteEvent(DeploymentBook& book, DeploymentEvent e) {
-    if (e.number.empty()) return;
-    if (ErasesPrevious(e.comments)) {
-        auto it = book.latestOfOperator.find(e.operatorInitials);
-        if (it != book.latestOfOperator.end()) ForgetEvent(book, it->second);
-    }
-    book.latestOfOperator[e.operatorInitials] = e.number;
-    Phase phase = PhaseOf(e.event);
-    auto known = book.position.find(e.number);
+}  // namespace
+
+void EraseLatestEvent(DeploymentBook& book, const std::string& writer) {
+    if (auto line = book.corrections.EraseNow(writer)) Gone(book, *line);
+}
+
+void NoteLoggedEvent(DeploymentBook& book, const LoggedEvent& logged, long long seenS) {
+    if (Trim(logged.number).empty()) return;
+    const CorrectionTaken taken = book.corrections.Take(CorrectionLineOf(logged));
+    if (taken.again) return;
+    for (size_t line : taken.erased) Gone(book, line);
+    const size_t event = book.corrections.EventOf(book.corrections.Size() - 1);
+    auto known = book.position.find(event);
+    const Phase phase = PhaseOf(logged.event);
     if (phase == Phase::None) {
         if (known != book.position.end()) book.events[known->second].gone = true;
         return;
     }
-    e.opens = phase == Phase::Opens;
-    e.subject = Subject(e.event);
-    e.comments.clear();  // read once for the erase note, not kept
-    if (known != book.position.end()) {
-        book.events[known->second] = std::move(e);
-    } else {
-        book.position.emplace(e.number, book.events.size());
-        book.events.push_back(std::move(e));
-    }
-}
-
-void NoteLoggedEvent(DeploymentBook& book, const LoggedEvent& logged, long long seenS) {
     DeploymentEvent e;
     e.number = Trim(logged.number);
     e.line = logged.stndLine;
@@ -106,9 +101,15 @@ void NoteLoggedEvent(DeploymentBook& book, const LoggedEvent& logged, long long 
     e.activity = logged.activity;
     e.event = logged.event;
     e.operatorInitials = logged.operatorInitials;
-    e.comments = logged.comments;
     e.startS = logged.UtcSeconds().value_or(seenS);
-    NoteEvent(book, std::move(e));
+    e.opens = phase == Phase::Opens;
+    e.subject = Subject(e.event);
+    if (known != book.position.end()) {
+        book.events[known->second] = std::move(e);
+    } else {
+        book.position.emplace(event, book.events.size());
+        book.events.push_back(std::move(e));
+    }
 }
 
 void NoteLogLine(DeploymentBook& book, std::string_view line, long long seenS) {

@@ -19,16 +19,15 @@ Phase PhaseOf(std::string_view eventName);
 // The event name without its opening or closing words ("BONGO 2 DEPLOYED" -> "BONGO 2").
 std::string Subject(std::string_view eventName);
 
-// Takes one line of a cruise log; a header, a short line or an event of neither kind
-// changes nothing but the operator's latest number. `seenS` dates an event whose UTC
-// date or time cannot be read.
+// Takes one line of a cruise log; a header or a scrap changes nothing, an event of
+// neither kind counts only for the corrections. `seenS` dates an event whose UTC date
+// or time cannot be read.
 void NoteLogLine(DeploymentBook& book, std::string_view line, long long seenS);
 // The same for an event already read or made on this station.
 void NoteLoggedEvent(DeploymentBook& book, const LoggedEvent& e, long long seenS);
-// Takes one event: a number already known is replaced (a corrected event); an event
-// whose comments say "erase previous event" first drops the operator's latest one.
-void NoteEvent(DeploymentBook& book, DeploymentEvent e);
-void ForgetEvent(DeploymentBook& book, const std::string& number);
+// Clear Last on this station: the latest event of `writer` (the operator's initials)
+// leaves the strip now, and the note the next event carries erases nothing more.
+void EraseLatestEvent(DeploymentBook& book, const std::string& writer);
 
 // The operations still open, oldest first: a recovery ends the oldest open one of its
 // activity with the same subject, else the oldest of its activity, else nothing.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 #include "platform/strings.h"
 #include "record/log_line.h"
@@ -31,6 +32,20 @@ std::string Where(const LogEvent& e) {
     return "event " + e.number + " (line " + std::to_string(e.lineNo) + ")";
 }
 
+// The role of a role log: its file name without the cruise and ".csv".
+std::string RoleName(const LogFile& role) {
+    std::string name = role.name.substr(role.name.find_last_of("/\\") + 1);
+    if (name.size() > 4 && UCase(name.substr(name.size() - 4)) == ".CSV") name.resize(name.size() - 4);
+    if (!role.cruise.empty() && name.rfind(role.cruise, 0) == 0 && name.size() > role.cruise.size())
+        name = name.substr(role.cruise.size());
+    return name;
+}
+
+// What a cruise-log line and its role-log line share.
+std::string WriterKey(const LogEvent& e) {
+    return e.number + ',' + e.date + ',' + e.time + ',' + e.event + ',' + e.initials;
+}
+
 }  // namespace
 
 LogFile ReadLog(const std::vector<std::string>& lines, const std::string& name) {
@@ -54,6 +69,9 @@ LogFile ReadLog(const std::vector<std::string>& lines, const std::string& name) 
             continue;
         }
         LogEvent e;
+        const CorrectionLine correction = CorrectionLineOf(logged);
+        e.erases = correction.erases;
+        e.sameness = correction.sameness;
         e.number = Trim(logged.number);
         e.numberValue = logged.Number();
         e.line = Trim(logged.stndLine);
@@ -68,7 +86,6 @@ LogFile ReadLog(const std::vector<std::string>& lines, const std::string& name) 
         e.lat = lat.value_or(0);
         e.lon = lon.value_or(0);
         e.utcS = logged.UtcSeconds();
-        e.erases = logged.ErasesPrevious();
         e.lineNo = lineNo;
         e.fields = fieldCount;
         if (file.cruise.empty()) file.cruise = logged.cruise;
@@ -97,22 +114,26 @@ CruiseRecord Analyse(LogFile log, std::vector<LogFile> roleLogs) {
     auto& h = r.health;
     const auto& events = r.log.events;
 
-    // Clear Last gives the number back and the operator's next event says "erase previous
-    // event": the operator's latest event before it is erased, as the logger's strip of
-    // instruments in the water reads it. An erased event is named, and counts nowhere else.
-    std::set<const LogEvent*> erased;
-    std::map<std::string, const LogEvent*> latest;  // each operator's latest event
+    // Edits and Clear Last read as everywhere else (record/corrections.h); a line is
+    // written by its role when a role log holds it, else by its operator. Only live
+    // events count: an erased event is named, an edited one is replaced by its edit.
+    std::unordered_map<std::string, std::string> roleOf;
+    for (const auto& role : r.roleLogs)
+        for (const auto& e : role.events) roleOf.emplace(WriterKey(e), RoleName(role));
+    Corrections corrections;
+    r.standing.reserve(events.size());
     for (const auto& e : events) {
-        if (auto it = latest.find(e.initials); e.erases && it != latest.end()) {
-            erased.insert(it->second);
-            h.erased.push_back(Where(*it->second) + ": " + it->second->event + ", erased by line " +
+        CorrectionLine line{e.number, e.initials, e.date, e.time, e.erases, false, e.sameness};
+        if (auto role = roleOf.empty() ? roleOf.end() : roleOf.find(WriterKey(e)); role != roleOf.end())
+            line.writer = role->second;
+        for (size_t j : corrections.Take(std::move(line)).erased)
+            h.erased.push_back(Where(events[j]) + ": " + events[j].event + ", erased by line " +
                                std::to_string(e.lineNo));
-        }
-        latest[e.initials] = &e;
     }
-
-    for (const auto& e : events)
-        if (!erased.count(&e)) r.timeOrder.push_back(&e);
+    for (size_t i = 0; i < events.size(); ++i) {
+        r.standing.push_back(i < corrections.Size() ? corrections.StandingOf(i) : Standing::Live);
+        if (r.standing.back() == Standing::Live) r.timeOrder.push_back(&events[i]);
+    }
     std::stable_sort(r.timeOrder.begin(), r.timeOrder.end(),
                      [](const LogEvent* a, const LogEvent* b) { return a->utcS && b->utcS && *a->utcS < *b->utcS; });
 
@@ -128,10 +149,11 @@ CruiseRecord Analyse(LogFile log, std::vector<LogFile> roleLogs) {
     }
 
     std::map<long long, std::vector<const LogEvent*>> byNumber;
-    for (const auto& e : events) {
+    for (size_t i = 0; i < events.size(); ++i) {
+        const LogEvent& e = events[i];
         if (NumberOf(e) < 0)
             h.wrongFields.push_back(Where(e) + ": the event number \"" + e.number + "\" is not a number");
-        else if (!erased.count(&e))
+        else if (r.standing[i] == Standing::Live)
             byNumber[NumberOf(e)].push_back(&e);
         if (!e.positionRead || e.lat == 0 || e.lon == 0 || e.lat == -99 || e.lon == -99)
             h.badPositions.push_back(Where(e) + ": " + (e.positionRead ? "" : "unreadable ") + "position " +
@@ -160,11 +182,7 @@ CruiseRecord Analyse(LogFile log, std::vector<LogFile> roleLogs) {
     std::set<std::string> known;
     for (const auto& e : events) known.insert(e.number);
     for (const auto& role : r.roleLogs) {
-        std::string name = role.name.substr(role.name.find_last_of("/\\") + 1);
-        if (name.size() > 4 && UCase(name.substr(name.size() - 4)) == ".CSV") name.resize(name.size() - 4);
-        if (!role.cruise.empty() && name.rfind(role.cruise, 0) == 0 && name.size() > role.cruise.size())
-            name = name.substr(role.cruise.size());
-        r.perRole[name] += static_cast<int>(role.events.size());
+        r.perRole[RoleName(role)] += static_cast<int>(role.events.size());
         for (const auto& e : role.events)
             if (!known.count(e.number)) h.onlyInRoleLogs.push_back(role.name + ": " + Where(e));
     }

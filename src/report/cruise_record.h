@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "record/corrections.h"
 #include "record/cruise_store.h"
 
 namespace varnel {
@@ -16,7 +17,8 @@ struct LogEvent {
     std::optional<long long> numberValue;  // nothing when the number is not one
     double lat = 0, lon = 0;
     bool positionRead = false;
-    bool erases = false;            // its comments say "erase previous event" (a Clear Last went before)
+    int erases = 0;                 // the erase notes Clear Last left in its comments
+    size_t sameness = 0;            // for the rules of corrections (record/corrections.h)
     std::optional<long long> utcS;  // UTC seconds since 1970
     size_t lineNo = 0;              // 1-based line of the file
     size_t fields = 0;
@@ -48,7 +50,8 @@ struct Health {
 struct CruiseRecord {
     LogFile log;
     std::vector<LogFile> roleLogs;
-    std::vector<const LogEvent*> timeOrder;  // events in UTC order (log order where unknown)
+    std::vector<Standing> standing;          // per event of the log: live, replaced by an edit, or erased
+    std::vector<const LogEvent*> timeOrder;  // live events in UTC order (log order where unknown)
     std::vector<Occupation> occupations;
     std::map<std::string, int> perActivity, perRole;
     Health health;
