@@ -1,9 +1,9 @@
 // The cruise report of a small log holding one of each fault a real record shows: a
 // number drawn twice, a gap, a time going backwards, a position of 0, a line cut short,
-// a torn line with the next glued to it, an unreadable line, an event number that is no number, a comma and an 8-bit character
-// in the comments, an event erased with Clear Last, and a role log with an event the
-// cruise log lacks. Compared byte for byte with the reviewed report, drawn over one grid
-// line.
+// a torn line with the next glued to it, an unreadable line, an event number that is no
+// number, a comma and an 8-bit character in the comments, an event erased with Clear
+// Last, and a role log with an event the cruise log lacks. Compared byte for byte with
+// the reviewed report, drawn over one grid line.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
