@@ -89,7 +89,7 @@ void MainWindow::FitStatusPanels() {
     };
     auto flexible = [](size_t i) { return i == 1 || i == 3 || i >= 7; };
     std::array<int, 10> want{}, natural{};
-    int over = -(width() - 2 * gap);
+    int over = -(width() - 4 * gap);  // the status bar's own margins
     for (size_t i = 1; i <= 9; ++i) {
         if (panels_[i]->isHidden()) continue;
         int text = flexible(i) ? QFontMetrics(fontOf(i)).horizontalAdvance(Q(f.StatusBar1.panel[i])) + pad : 0;
