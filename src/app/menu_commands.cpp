@@ -41,20 +41,33 @@ void mnuPrintLog_Click(Workstation& w) {
     w.Msg("Under construction... Stay tuned.");
 }
 
+namespace {
+
+// Opens a help page; a browser that fails is told to the operator with the file to open by hand.
+void OpenHelpPage(Workstation& w, const std::string& page) {
+    std::string failure = w.services.OpenDocument(page);
+    if (!failure.empty())
+        w.Msg("Unable to open the help page " + page + ": " + failure + ". Open " + w.files().Native(page) +
+                  " in a web browser by hand.",
+              Icon::Exclamation);
+}
+
+}  // namespace
+
 void mnuNetwork_Click(Workstation& w) {
     const std::string& url = w.frmActivity.helpPage;
     // file:///C:/VarnelGPS/help/... -> C:\VarnelGPS\help\...
     std::string path = url.rfind("file:///", 0) == 0 ? url.substr(8) : url;
     for (char& c : path)
         if (c == '/') c = '\\';
-    if (w.files().Exists(path)) return w.services.OpenDocument(path);
+    if (w.files().Exists(path)) return OpenHelpPage(w, path);
     // Else the same page of the guide installed with the program, else its front page.
     const std::string guide = w.services.GuideFolder();
     const std::string home = std::string(kHomeFolder) + "help\\";
     if (!guide.empty()) {
         for (const std::string& page :
              {guide + "\\" + (path.rfind(home, 0) == 0 ? path.substr(home.size()) : ""), guide + "\\index.html"})
-            if (page.back() != '\\' && w.files().Exists(page)) return w.services.OpenDocument(page);
+            if (page.back() != '\\' && w.files().Exists(page)) return OpenHelpPage(w, page);
     }
     w.Msg("No help page is installed (" + path + ").");
 }

@@ -1,17 +1,22 @@
 #include "events/deployment_watch.h"
 
+#include <cstdlib>
+
 #include "config/configuration.h"
 #include "events/store_of_station.h"
 #include "platform/datetime.h"
 #include "platform/strings.h"
 #include "record/deployments.h"
 #include "record/log_line.h"
+#include "text/split_fields.h"
 
 namespace varnel {
 
 namespace {
 
 constexpr long long kSnoozeS = 30 * 60;
+// The operator's answers to the overdue notice, kept for the operations still open.
+constexpr const char* kAnswersFile = "DeployNotices.txt";
 
 long long NowS(Workstation& w) {
     return EpochSeconds(w.services.UtcNow());
@@ -73,6 +78,11 @@ void ShowDeployments(Workstation& w) {
     f.lblDeployments.caption = open.empty() ? "In the water: nothing"
                                             : "In the water: " + std::to_string(open.size()) + " open, " +
                                                   std::to_string(overdue.size()) + " overdue";
+    // A line of the expected times that could not be read stays named above the strip
+    // (the status bar's first panel is soon taken by the tick's own notes).
+    if (!b.durationsNote.empty())
+        f.lblDeployments.caption +=
+            "  (" + std::string(kHomeFolder) + "Deployments.txt: " + b.durationsNote + "; left out)";
 
     // The notice goes away when its operation is no longer open.
     auto isOpen = [&](const std::string& n) {
@@ -109,6 +119,51 @@ void ShowDeployments(Workstation& w) {
     }
 }
 
+// One line per open operation the operator answered, comma-separated: its number, when it went in (UTC
+// seconds, so that a number of another cruise is not taken for it) and "ok" or the UTC
+// second a snooze ends.
+void KeepNoticeAnswers(Workstation& w) {
+    auto& b = w.frmActivity.deployments;
+    const std::string path = std::string(kHomeFolder) + kAnswersFile;
+    std::vector<std::string> lines;
+    for (const auto& o : OpenOperations(b, NowS(w))) {
+        const std::string& n = o.start.number;
+        auto snooze = b.snoozedUntil.find(n);
+        std::string answer = b.noticed.count(n)               ? "ok"
+                             : snooze != b.snoozedUntil.end() ? std::to_string(snooze->second)
+                                                              : "";
+        if (!answer.empty()) lines.push_back(n + "," + std::to_string(o.start.startS) + "," + answer);
+    }
+    try {
+        if (!lines.empty() || w.files().Exists(path)) w.files().ReplaceLines(path, lines);
+    } catch (const std::exception& e) {
+        w.frmActivity.StatusBar1.panel[1] =
+            "Unable to write " + path + " (" + e.what() + "): the notice's answer holds until the program ends.";
+    }
+}
+
+// The answers a previous run kept, for the operations open now.
+void ReadNoticeAnswers(Workstation& w) {
+    auto& b = w.frmActivity.deployments;
+    const std::string path = std::string(kHomeFolder) + kAnswersFile;
+    std::vector<std::string> lines;
+    try {
+        if (w.files().Exists(path)) lines = w.files().ReadLines(path);
+    } catch (const std::exception&) {
+        return;  // an unreadable file: the notices show again, as after a first start
+    }
+    for (const auto& o : OpenOperations(b, NowS(w)))
+        for (const auto& line : lines) {
+            std::vector<std::string_view> f;
+            LeadingFields(line, 3, f);
+            if (f.size() < 3 || f[0] != o.start.number || f[1] != std::to_string(o.start.startS)) continue;
+            if (f[2] == "ok")
+                b.noticed.insert(o.start.number);
+            else
+                b.snoozedUntil[o.start.number] = std::atoll(std::string(f[2]).c_str());
+        }
+}
+
 }  // namespace
 
 void RebuildDeployments(Workstation& w) {
@@ -126,6 +181,7 @@ void RebuildDeployments(Workstation& w) {
         w.frmActivity.StatusBar1.panel[1] = path + ": " + b.durationsNote + "; that line is left out.";
     b.followed = {};
     FollowCruiseLog(w);
+    ReadNoticeAnswers(w);
     ShowDeployments(w);
 }
 
@@ -154,8 +210,11 @@ void DeployNotice_Click(Workstation& w, int index) {
     if (index == 0) {
         f.deployments.snoozedUntil[f.noticeNumber] = NowS(w) + kSnoozeS;
         f.deployments.noticed.erase(f.noticeNumber);
+    } else {
+        f.deployments.snoozedUntil.erase(f.noticeNumber);
     }
     f.DeployNotice.visible = false;
+    KeepNoticeAnswers(w);
     ShowDeployments(w);
 }
 

@@ -172,8 +172,9 @@ void RecordEvent(Workstation& w) {
 void ClearLast(Workstation& w) {
     auto& f = w.frmActivity;
     f.Timer1.enabled = false;
+    // Erasing cannot be taken back: Enter answers No.
     bool yes = w.prompts.MsgBox("Do You want to erase an event entry? Y/N", Buttons::YesNo, Icon::Warning,
-                                "Erase Last Event?") == Answer::Yes;
+                                "Erase Last Event?", Answer::No) == Answer::Yes;
     if (yes && f.gridRow >= 2) {
         int r = f.gridRow - 1;
         f.EventLog.row = r;

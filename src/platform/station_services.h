@@ -34,8 +34,9 @@ public:
     // "notepad PATH": starts the system's plain-text editor on the file.
     // Returns why it could not be started, or nothing when it was.
     virtual std::string Launch(const std::string& command) = 0;
-    // Opens a document (a help page) with the desktop's viewer.
-    virtual void OpenDocument(const std::string& path) { (void)Launch("open " + path); }
+    // Opens a document (a help page) with the desktop's viewer. Returns why it could not
+    // be opened, or nothing when it was.
+    virtual std::string OpenDocument(const std::string& path) { return Launch("open " + path); }
     // The folder of the operator's guide installed with the program (index.html and
     // html/<role>.html), empty when there is none.
     virtual std::string GuideFolder() { return {}; }

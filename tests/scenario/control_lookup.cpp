@@ -164,6 +164,8 @@ std::optional<std::string> Property(const ControlRef& c, const std::string& prop
                         cell->grid->rowAlert[static_cast<size_t>(cell->row)]);
         return Property(ControlRef(cell->grid), prop, arg);
     }
+    if (auto* g = std::get_if<Grid*>(&c); g && (prop == "row" || prop == "col"))
+        return std::to_string(prop == "row" ? (*g)->row : (*g)->col);
     if (auto* g = std::get_if<Grid*>(&c);
         g && prop == "colwidth" && arg >= 0 && static_cast<size_t>(arg) < (*g)->colWidth.size())
         return std::to_string((*g)->colWidth[static_cast<size_t>(arg)]);

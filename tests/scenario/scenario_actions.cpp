@@ -85,8 +85,8 @@ ControlRef Control(Workstation& w, const std::string& name) {
 
 std::string CheckValue(Workstation& w, const std::string& name) {
     // NAME.property, where property may carry an argument: EventLog.colwidth(3)
-    static const char* props[] = {"caption", "visible", "enabled", "editable", "tooltip",  "width", "height",
-                                  "top",     "left",    "items",   "interval", "colwidth", "alert"};
+    static const char* props[] = {"caption", "visible", "enabled",  "editable", "tooltip", "width", "height", "top",
+                                  "left",    "items",   "interval", "colwidth", "alert",   "row",   "col"};
     std::string base = name, prop;
     int arg = -1;
     if (auto dot = name.rfind('.'); dot != std::string::npos) {
@@ -127,6 +127,29 @@ void Choose(Workstation& w, const std::string& name, const std::string& text) {
     if (name.rfind("FrmEditCFG.", 0) == 0) EditCfg_Change(w);
 }
 
+namespace {
+
+// A click on a cell makes it the grid's current cell, as the editor's grid does.
+void ChooseCell(Grid& g, const ParsedName& n) {
+    if (n.index >= g.rows || n.index2 >= g.cols) throw Failure("no such cell");
+    g.row = n.index;
+    g.col = n.index2 < 0 ? 0 : n.index2;
+}
+
+// Keys pressed in a window, each through the window's own key routine.
+void Keys(Workstation& w, const std::string& window, const std::vector<int>& codes) {
+    for (int code : codes) {
+        if (window == "frmActivity")
+            Activity_Form_KeyDown(w, code);
+        else if (window == "frmEventEdit")
+            EventList_KeyPress(w, code);
+        else
+            throw Failure("no key handling for " + window);
+    }
+}
+
+}  // namespace
+
 void Click(Workstation& w, const std::string& name) {
     ParsedName n = ParseName(name);
     const std::string& b = n.base;
@@ -146,6 +169,7 @@ void Click(Workstation& w, const std::string& name) {
         if (b == "Command1") return EditCfg_Command1_Click(w, n.index);
     } else if (n.window == "frmEventEdit") {
         if (b == "Command1") return EventEdit_Command1_Click(w, n.index);
+        if (b == "EventList" && n.index >= 0) return ChooseCell(w.frmEventEdit.EventList, n);
     }
     throw Failure("cannot click " + name);
 }
@@ -156,6 +180,7 @@ void DblClick(Workstation& w, const std::string& name) {
     if (b == "EventLog") return EventLog_DblClick(w, n.index);
     if (b == "Option5" || b == "Option3" || b == "Option4") return CommentOption_DblClick(w, FrameOf(b), n.index);
     if (b == "Text1" && n.window.empty()) return Text1_DblClick(w);
+    if (b == "frmSelectEvent") return (void)ClickMenu(w, "mnuMakeEvFile");
     throw Failure("cannot double-click " + name);
 }
 
@@ -168,13 +193,18 @@ void Type(Workstation& w, const std::string& name, const std::string& text) {
                                           : nullptr;
     CodePageText typed = noted ? CodePageFromUtf8(text) : CodePageText{text, {}};
     if (noted) *noted = typed.replaced;
+    ParsedName n = ParseName(name);
+    if (n.window == "frmEventEdit" && n.base == "EventList") {
+        // The editor's grid takes typing key by key into its current cell (a named cell
+        // becomes current first).
+        if (n.index >= 0) ChooseCell(w.frmEventEdit.EventList, n);
+        return Keys(w, n.window, std::vector<int>(text.begin(), text.end()));
+    }
     auto c = Control(w, name);
     if (auto* t = std::get_if<TextBox*>(&c))
         (*t)->text = typed.text;
     else if (auto* cb = std::get_if<ComboBox*>(&c))
         (*cb)->text = typed.text;
-    else if (auto* cell = std::get_if<CellRef>(&c))
-        cell->grid->Cell(cell->row, cell->col) = text;
     else
         throw Failure("cannot type into " + name);
     if (name == "txtComments") txtComments_Change(w);
@@ -190,9 +220,9 @@ void Act(Workstation& w, const std::vector<std::string>& tok) {
     if (cmd == "type") return Type(w, tok[1], tok[2]);
     if (cmd == "choose") return Choose(w, tok[1], tok[2]);
     if (cmd == "key") {
-        int code = std::atoi(tok[2].c_str());
-        if (tok[1] == "frmActivity") return Activity_Form_KeyDown(w, code);
-        throw Failure("no key handling for " + tok[1]);
+        std::vector<int> codes;
+        for (size_t i = 2; i < tok.size(); ++i) codes.push_back(std::atoi(tok[i].c_str()));
+        return Keys(w, tok[1], codes);
     }
     if (cmd == "tick") {
         // One interval of the timer passes; its handler runs when the timer is enabled.

@@ -11,6 +11,7 @@
 #include <memory>
 #include <ostream>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "app/startup.h"
@@ -141,6 +142,17 @@ Answer ParseAnswer(const std::string& s) {
     auto a = answers.find(s);
     if (a == answers.end()) throw Failure("unknown answer " + s);
     return a->second;
+}
+
+// A message's text against the expected one, where "*" stands for any text (a
+// path below the scenario's temporary drive root).
+bool Matches(std::string_view got, std::string_view want) {
+    auto star = want.find('*');
+    if (star == std::string_view::npos) return got == want;
+    if (got.substr(0, star) != want.substr(0, star)) return false;
+    for (size_t at = star; at <= got.size(); ++at)
+        if (Matches(got.substr(at), want.substr(star + 1))) return true;
+    return false;
 }
 
 void Compare(const std::string& what, const std::string& got, const std::string& want) {
@@ -329,7 +341,7 @@ private:
         for (size_t i = from; i < tok_.size(); ++i) {
             if (h.checkedMessages >= h.messages.size()) throw Failure("no message \"" + tok_[i] + "\" was shown");
             auto& m = h.messages[h.checkedMessages++];
-            if (m.prompt != tok_[i]) throw Failure("message was \"" + m.prompt + "\", not \"" + tok_[i] + "\"");
+            if (!Matches(m.prompt, tok_[i])) throw Failure("message was \"" + m.prompt + "\", not \"" + tok_[i] + "\"");
             for (; i + 2 < tok_.size() && (tok_[i + 1] == "title" || tok_[i + 1] == "default"); i += 2) {
                 static const char* names[] = {"Ok", "Yes", "No", "Cancel"};
                 std::string got = tok_[i + 1] == "title" ? m.title : names[static_cast<int>(m.defaultAnswer)];

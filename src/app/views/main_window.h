@@ -70,6 +70,7 @@ private:
     void RefreshGrids(const Room& room);
     void RefreshSelectionPanel(const Room& room);
     void RefreshStatusBar();
+    void FitStatusPanels();
     void RefreshMenus();
     void RefreshTimer();
     void Place(QWidget* w, int x, int y, int width, int height);

@@ -189,7 +189,10 @@ void MainWindow::RefreshEntryBoxes(const Room& room) {
 
     for (size_t i = 0; i < 4; ++i) {
         Place(command_[i], 8 + 171 * static_cast<int>(i), 212, 163, 32);
-        SyncButton(command_[i], f.Command1[i].caption, false, f.Command1[i]);
+        // Alt+R presses Record Event: the menu bar's Alt letters are those of its captions'
+        // first letters (C, F, P, E), so R is free.
+        QChar mnemonic = i == 0 && f.Command1[0].caption == "Record Event" ? QLatin1Char('R') : QChar();
+        SyncButton(command_[i], f.Command1[i].caption, false, f.Command1[i], mnemonic);
     }
 }
 

@@ -1,5 +1,5 @@
 // What reaches the main window besides clicks on its controls: the navigation
-// timer's ticks, the F9 and F10 keys, double-clicks, keys and wheel turns the
+// timer's ticks, the F9, F10 and Ctrl+R keys, double-clicks, keys and wheel turns the
 // window filters, and the operator closing it.
 #include <QAbstractItemView>
 #include <QCloseEvent>
@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTimer>
@@ -28,6 +29,14 @@ void MainWindow::BuildTimerAndKeys() {
     auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
     f9->setContext(Qt::WindowShortcut);
     connect(f9, &QShortcut::activated, this, [this] { act_([this] { Activity_Form_KeyDown(w_, 120); }); });
+    // Ctrl+R records the event from any control of the window, like Alt+R on the button.
+    auto* record = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    record->setContext(Qt::WindowShortcut);
+    connect(record, &QShortcut::activated, this, [this] {
+        if (w_.frmActivity.Command1[0].caption == "Record Event" && command_[0]->isEnabled() &&
+            command_[0]->isVisible())
+            command_[0]->animateClick();
+    });
     // F10 opens the first menu, as on the desktops the operators know.
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     f10->setContext(Qt::WindowShortcut);
@@ -90,7 +99,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             dbl(option4_, OptionFrame::DayNight))
             return true;
         if (watched == selectEvent_) {
-            act_([this] { w_.frmEventEdit.visible = true; });
+            act_([this] { ClickMenu(w_, "mnuMakeEvFile"); });
             return true;
         }
     }

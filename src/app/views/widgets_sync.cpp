@@ -50,9 +50,11 @@ void SyncCombo(QComboBox* b, const ComboBox& c) {
     SyncCommon(b, c);
 }
 
-void SyncButton(QAbstractButton* b, const std::string& caption, bool checked, const Control& c) {
+void SyncButton(QAbstractButton* b, const std::string& caption, bool checked, const Control& c, QChar mnemonic) {
     QString s = ToQt(caption);
     s.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (int at = mnemonic.isNull() ? -1 : static_cast<int>(s.indexOf(mnemonic)); at >= 0)
+        s.insert(at, QLatin1Char('&'));
     if (b->text() != s) b->setText(s);
     if (b->isCheckable() && b->isChecked() != checked) b->setChecked(checked);
     if (b->isHidden() == c.visible) b->setHidden(!c.visible);

@@ -30,6 +30,8 @@ bool ShowsModel(const QString& shown, const std::string& model);
 void SyncCommon(QWidget* w, const Control& c);
 void SyncLineEdit(QLineEdit* e, const TextBox& t);
 void SyncCombo(QComboBox* b, const ComboBox& c);
-void SyncButton(QAbstractButton* b, const std::string& caption, bool checked, const Control& c);
+// `mnemonic`, when given and in the caption, is underlined and pressed with Alt.
+void SyncButton(QAbstractButton* b, const std::string& caption, bool checked, const Control& c,
+                QChar mnemonic = QChar());
 
 }  // namespace varnel::views

@@ -21,12 +21,19 @@
 namespace varnel {
 
 QtHost::QtHost(DriveMap drives) : Host(std::move(drives)) {}
+
+QWidget* QtHost::AskingWindow() const {
+    // The window the operator works in (the main window, an editor, the GPS window);
+    // the main window when none of the program's windows is active.
+    QWidget* active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : dialogParent;
+}
 QtHost::~QtHost() = default;
 
 Answer QtHost::MsgBox(const std::string& prompt, Buttons buttons, Icon icon, const std::string& title,
                       Answer defaultAnswer) {
     if (refresh) refresh();
-    QMessageBox box(dialogParent);
+    QMessageBox box(AskingWindow());
     box.setWindowTitle(title.empty() ? QStringLiteral("VarnelGPS") : ToQt(title));
     box.setText(ToQt(prompt));
     switch (icon) {
@@ -54,6 +61,13 @@ Answer QtHost::MsgBox(const std::string& prompt, Buttons buttons, Icon icon, con
         box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     }
+    // Modal to the window that asks and raised above it once shown, also where no window
+    // manager stacks a child over its parent.
+    box.setWindowModality(Qt::ApplicationModal);
+    QTimer::singleShot(0, &box, [&box] {
+        box.raise();
+        box.activateWindow();
+    });
     int r = box.exec();
     if (r == QMessageBox::Yes) return Answer::Yes;
     if (r == QMessageBox::No) return Answer::No;
@@ -82,14 +96,14 @@ DateTime QtHost::UtcNow() {
 
 std::optional<std::string> QtHost::OpenFileDialog(const std::string& folder) {
     if (refresh) refresh();
-    QString p = QFileDialog::getOpenFileName(dialogParent, QString(), ToQt(Files().Native(folder)));
+    QString p = QFileDialog::getOpenFileName(AskingWindow(), QString(), ToQt(Files().Native(folder)));
     if (p.isEmpty()) return std::nullopt;
     return ProgramPath(Files().Drives(), FromQt(p));
 }
 
 std::optional<std::string> QtHost::SaveFileDialog(const std::string& folder) {
     if (refresh) refresh();
-    QString p = QFileDialog::getSaveFileName(dialogParent, QString(), ToQt(Files().Native(folder)));
+    QString p = QFileDialog::getSaveFileName(AskingWindow(), QString(), ToQt(Files().Native(folder)));
     if (p.isEmpty()) return std::nullopt;
     return ProgramPath(Files().Drives(), FromQt(p));
 }
@@ -111,8 +125,29 @@ std::string QtHost::Launch(const std::string& command) {
                : "neither VISUAL nor EDITOR is set and the desktop has no text editor for it";
 }
 
-void QtHost::OpenDocument(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQt(Files().Native(path))));
+std::string QtHost::OpenDocument(const std::string& path) {
+    // xdg-open returns at once when the browser is handed the page and with an error
+    // when the browser fails (one that refuses to run as root, none installed). A browser
+    // still running after two seconds has taken the page.
+    auto* open = new QProcess(this);
+    open->start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(ToQt(Files().Native(path))).toString()});
+    if (!open->waitForStarted(2000)) {
+        delete open;
+        return "xdg-open could not be started";
+    }
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    QObject::connect(open, &QProcess::finished, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (open->state() != QProcess::NotRunning) {
+        QObject::connect(open, &QProcess::finished, open, &QObject::deleteLater);
+        return {};
+    }
+    bool opened = open->exitStatus() == QProcess::NormalExit && open->exitCode() == 0;
+    QString said = QString::fromLocal8Bit(open->readAllStandardError()).trimmed().section(QLatin1Char('\n'), 0, 0);
+    delete open;
+    if (opened) return {};
+    return "the browser did not start" + (said.isEmpty() ? std::string() : " (" + FromQt(said) + ")");
 }
 
 // Installed: <prefix>/bin/varnelgps beside <prefix>/share/varnelgps/help. Run from a

@@ -28,7 +28,7 @@ public:
     std::optional<std::string> SaveFileDialog(const std::string& folder) override;
     std::string Launch(const std::string& command) override;
     std::string GuideFolder() override;
-    void OpenDocument(const std::string& path) override;
+    std::string OpenDocument(const std::string& path) override;
     void EndProgram() override;
 
     bool SerialOpen(int port, const std::string& settings) override;
@@ -45,6 +45,8 @@ public:
     std::function<void()> refresh;
     QWidget* dialogParent = nullptr;
     bool Pausing() const { return pausing_; }
+    // The parent of a message box or file dialog: the program's active window, else dialogParent.
+    QWidget* AskingWindow() const;
     bool Ended() const { return ended_; }
 
 private:
