@@ -62,6 +62,11 @@ void ShowConfigEditor(Workstation& w) {
     w.FrmEditCFG.visible = true;
 }
 
+void CfgNotice_Click(Workstation& w, int index) {
+    w.frmActivity.CfgNotice.visible = false;
+    if (index == 0) ShowConfigEditor(w);
+}
+
 void EditCfg_Command1_Click(Workstation& w, int index) {
     auto& e = w.FrmEditCFG;
     if (index == 1) {

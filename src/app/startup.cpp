@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "app/starter_station.h"
+#include "config/config_check.h"
 #include "config/configuration.h"
 #include "config/navigation_source.h"
 #include "events/deployment_watch.h"
@@ -11,6 +12,7 @@
 #include "events/event_number.h"
 #include "events/pending_events.h"
 #include "events/store_of_station.h"
+#include "forms/config_notice.h"
 #include "lists/comment_options.h"
 #include "lists/edited_files.h"
 #include "lists/event_editor.h"
@@ -277,6 +279,9 @@ void RunStartUp(Workstation& w) {
         m.mnuCalcLine.checked = false;
         m.mnuStndLine.checked = false;
     }
+    // Values the configuration editor would mark are listed in a notice of the window;
+    // the station goes on with them as they are.
+    PostConfigurationNotice(f, c.slot, CheckConfiguration(c.slot, w.files()));
     if (starter) f.StatusBar1.panel[1] = StarterStationNote();
 }
 

@@ -52,6 +52,7 @@ CfgProblems CheckConfiguration(const std::array<std::string, 21>& c, FileSystem&
     if (!WholeNumber(Trim(c[9])) || Val(c[9]) <= 0) p[9] = "the sampling rate must be a number of milliseconds";
     if (!OneOf(c[10], {"LOCAL", "NETWORK"})) p[10] = "LOCAL or NETWORK";
     if (source == NavSource::Unknown) p[11] = "an unknown navigation source";
+    if (source == NavSource::None) p[11] = "JD selects no navigation source";
     if (!Trim(c[12]).empty() && !WholeNumber(Trim(c[12]))) p[12] = "a port is a number";
     auto settings = SplitAtCommas(c[13]);
     if (settings.size() > 4 || !WholeNumber(Trim(settings[0])) || Val(settings[0]) <= 0)

@@ -84,6 +84,10 @@ ActivityForm::ActivityForm() {
     DeployNotice.caption = "";
     cmdNotice[0].caption = "Snooze 30 min";
     cmdNotice[1].caption = "OK";
+    CfgNotice.visible = false;
+    CfgNotice.caption = "";
+    cmdCfgNotice[0].caption = "Edit Configuration";
+    cmdCfgNotice[1].caption = "OK";
     Text2.text = "Timer Activity";
     Text2.top = 540;
     StatusBar1.tooltip = "Current Status";

@@ -65,6 +65,10 @@ struct ActivityForm {
     Grid Deployments;
     Frame DeployNotice;
     std::array<Button, 2> cmdNotice;  // "Snooze 30 min", "OK"
+    // The notice of configuration values that will not work (forms/config_notice.h),
+    // a window of its own like the overdue notice.
+    Frame CfgNotice;
+    std::array<Button, 2> cmdCfgNotice;  // "Edit Configuration", "OK"
 
     std::vector<MenuEntry> MenuTree();
 

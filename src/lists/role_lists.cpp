@@ -80,10 +80,21 @@ void LoadEventList(Workstation& w, ListOccasion occasion) {
     }
 }
 
+namespace {
+
+// A list that could not be loaded changes nothing; the status bar says so, beside the
+// message that names the file.
+void TellPanelKept(ActivityForm& f) {
+    f.StatusBar1.panel[1] = "The panel keeps the " + f.EventRole + " events.";
+}
+
+}  // namespace
+
 bool LoadEventListWithRetry(Workstation& w, ListOccasion occasion) {
     auto& f = w.frmActivity;
     if (!w.files().Exists(f.EventListPath)) {
         w.Msg("Unable to find " + f.EventListPath);
+        TellPanelKept(f);
         return false;
     }
     for (int attempt = 1;; ++attempt) {
@@ -92,8 +103,8 @@ bool LoadEventListWithRetry(Workstation& w, ListOccasion occasion) {
             return true;
         } catch (const FileError& e) {
             if (attempt >= 10) {
-                w.Msg("Unable to read " + f.EventListPath + " after 10 tries: " + e.what() +
-                      ". The panel keeps its current events.");
+                w.Msg("Unable to read " + f.EventListPath + " after 10 tries: " + e.what());
+                TellPanelKept(f);
                 return false;
             }
             w.services.Pause(1000);
@@ -119,7 +130,8 @@ void LoadRoleEventList(Workstation& w, const std::string& listFileName) {
     // A list that is not there changes nothing: the panel, its caption, the role and the
     // configuration keep the list the station has.
     if (!w.files().Exists(path)) {
-        w.Msg("Unable to find " + path + ". The panel keeps the " + f.EventRole + " events.");
+        w.Msg("Unable to find " + path);
+        TellPanelKept(f);
         return;
     }
     const std::string previous = f.EventListPath;

@@ -142,10 +142,11 @@ private slots:
     }
 
     // Two operations in the water, one past its time: the strip under the grid overlaps
-    // no control, the overdue row is red, and the notice is up without blocking input.
+    // no control, the overdue row is red, and the notice is up without blocking input,
+    // beside the notice of a source that will not work, whose first button opens the editor.
     void theDeploymentStripAndItsNotice() {
         QTemporaryDir dir;
-        WriteStation(dir.path());
+        WriteStation(dir.path(), {{11, QStringLiteral("BANANA")}});
         const QDateTime now = QDateTime::currentDateTimeUtc();
         auto line = [&](int n, const char* activity, const char* event, int minutesAgo) {
             QDateTime t = now.addSecs(-60 * minutesAgo);
@@ -178,6 +179,10 @@ private slots:
         QWidget* notice = main.Named("DeployNotice");
         QTRY_VERIFY(notice->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
+        QWidget* cfgNotice = main.Named("CfgNotice");
+        QVERIFY(cfgNotice->isVisible() && !cfgNotice->geometry().intersects(notice->geometry()));
+        qobject_cast<QPushButton*>(main.Named("cmdCfgNotice(0)"))->click();
+        QVERIFY(!cfgNotice->isVisible() && station.ConfigEditor().isVisible());
         QVERIFY(main.findChild<QLabel*>("StatusBar1(9)")->text().startsWith("OVERDUE: BONGO, 1 h 3"));
         qobject_cast<QPushButton*>(main.Named("cmdNotice(0)"))->click();  // snooze
         QVERIFY(!notice->isVisible());

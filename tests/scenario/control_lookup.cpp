@@ -55,7 +55,8 @@ std::optional<ControlRef> Main(ActivityForm& f, const ParsedName& n) {
     VARNEL_CONTROL(f, Option4); VARNEL_CONTROL(f, Option1); VARNEL_CONTROL(f, Check1); VARNEL_CONTROL(f, frmSelectEvent);
     VARNEL_CONTROL(f, frmSelectMulti); VARNEL_CONTROL(f, EventLog); VARNEL_CONTROL(f, Text2); VARNEL_CONTROL(f, Timer1);
     VARNEL_CONTROL(f, Label1); VARNEL_CONTROL(f, Deployments); VARNEL_CONTROL(f, lblDeployments);
-    VARNEL_CONTROL(f, DeployNotice); VARNEL_CONTROL(f, cmdNotice);
+    VARNEL_CONTROL(f, DeployNotice); VARNEL_CONTROL(f, cmdNotice); VARNEL_CONTROL(f, CfgNotice);
+    VARNEL_CONTROL(f, cmdCfgNotice);
     // clang-format on
     if (n.base == "StatusBar1") {
         if (n.index < 1 || n.index > 9) return std::nullopt;

@@ -159,6 +159,7 @@ void Click(Workstation& w, const std::string& name) {
         if (b == "Check1") return Check1_Click(w, n.index);
         if (b == "Option5" || b == "Option3" || b == "Option4") return CommentOption_Click(w, FrameOf(b), n.index);
         if (b == "cmdNotice") return DeployNotice_Click(w, n.index);
+        if (b == "cmdCfgNotice") return CfgNotice_Click(w, n.index);
         if (ClickMenu(w, b)) return;
     } else if (n.window == "frmCommCheck") {
         if (b == "btnGo") return btnGo_Click(w);

@@ -47,6 +47,7 @@ void MainWindow::Build() {
     setCentralWidget(central_);
     BuildEntryBoxes();
     BuildGrids();
+    BuildConfigNotice();
     BuildSelectionPanel();
     BuildStatusBar();
     BuildTimerAndKeys();
@@ -66,6 +67,7 @@ void MainWindow::Refresh() {
     const Room room = MeasureRoom(width, height);
     RefreshEntryBoxes(room);
     RefreshGrids(room);
+    RefreshConfigNotice();
     RefreshSelectionPanel(room);
     RefreshStatusBar();
     RefreshMenus();

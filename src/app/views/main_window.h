@@ -101,9 +101,23 @@ private:
     QLabel* deployLabel_ = nullptr;
     QTableView* deployments_ = nullptr;
     GridModel* deployModel_ = nullptr;
-    QDialog* notice_ = nullptr;
-    QLabel* noticeText_ = nullptr;
-    std::array<QPushButton*, 2> noticeButtons_{};
+    // A notice window of the station: it neither takes the focus from the entry boxes
+    // nor stops the tick; its text and two buttons follow a frame and its buttons.
+    struct Notice {
+        QDialog* dialog = nullptr;
+        QLabel* text = nullptr;
+        std::array<QPushButton*, 2> buttons{};
+    };
+    // `click` gets the button's index; closing the window counts as the second button
+    // while the model still shows the notice.
+    void BuildNotice(Notice& n, const QString& name, const QString& title, const QString& buttonName,
+                     const Frame& model, std::function<void(int)> click);
+    // Shows, hides and fills the window; a window that opens is centred on the main
+    // window, its top edge (below) or its bottom edge at `at`'s height (global).
+    void RefreshNotice(Notice& n, const Frame& model, const std::array<Button, 2>& buttons, QPoint at, bool below);
+    void BuildConfigNotice();
+    void RefreshConfigNotice();
+    Notice deployNotice_, cfgNotice_;
     static constexpr int kStripHeight = 112;  // pixels under the grid for the deployments strip
     std::map<std::string, QChar> mnemonics_;  // the Alt letter of each top-level menu
     std::array<QLabel*, 11> labels_{};

@@ -3,13 +3,9 @@
 #include <QAbstractItemView>
 #include <QAbstractTableModel>
 #include <QColor>
-#include <QDialog>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 #include "app/views/main_window.h"
 #include "app/views/widgets_sync.h"
@@ -87,30 +83,8 @@ void MainWindow::BuildGrids() {
     deployments_->setFocusPolicy(Qt::NoFocus);
     deployments_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-    // The notice of an overdue operation: a window of its own that neither takes the
-    // focus from the entry boxes nor stops the tick.
-    notice_ = new QDialog(this);
-    Name(notice_, QStringLiteral("DeployNotice"));
-    notice_->setModal(false);
-    notice_->setAttribute(Qt::WA_ShowWithoutActivating);
-    notice_->setWindowTitle(QStringLiteral("Overdue in the water"));
-    auto* noticeLayout = new QVBoxLayout(notice_);
-    noticeText_ = new QLabel(notice_);
-    noticeText_->setWordWrap(true);
-    noticeText_->setMinimumWidth(static_cast<int>(360 * scale_));
-    noticeLayout->addWidget(noticeText_);
-    auto* noticeButtons = new QHBoxLayout;
-    for (size_t i = 0; i < 2; ++i) {
-        noticeButtons_[i] = new QPushButton(notice_);
-        Name(noticeButtons_[i], QStringLiteral("cmdNotice(%1)").arg(i));
-        noticeButtons->addWidget(noticeButtons_[i]);
-        connect(noticeButtons_[i], &QPushButton::clicked, this,
-                [this, i] { act_([this, i] { DeployNotice_Click(w_, static_cast<int>(i)); }); });
-    }
-    noticeLayout->addLayout(noticeButtons);
-    connect(notice_, &QDialog::rejected, this, [this] {
-        if (w_.frmActivity.DeployNotice.visible) act_([this] { DeployNotice_Click(w_, 1); });
-    });
+    BuildNotice(deployNotice_, QStringLiteral("DeployNotice"), QStringLiteral("Overdue in the water"),
+                QStringLiteral("cmdNotice(%1)"), f.DeployNotice, [this](int i) { DeployNotice_Click(w_, i); });
 }
 
 void MainWindow::RefreshGrids(const Room& room) {
@@ -136,16 +110,8 @@ void MainWindow::RefreshGrids(const Room& room) {
     deployModel_->Rebind(f.Deployments);
     deployModel_->Changed();
     deployments_->setToolTip(Q(f.Deployments.tooltip));
-    noticeText_->setText(Q(f.DeployNotice.caption));
-    for (size_t i = 0; i < 2; ++i) noticeButtons_[i]->setText(Q(f.cmdNotice[i].caption));
-    if (f.DeployNotice.visible != notice_->isVisible()) {
-        if (f.DeployNotice.visible) {  // over the grid's lower rows, just above the strip
-            notice_->adjustSize();
-            QPoint stripAt = deployLabel_->mapToGlobal(QPoint(0, 0));
-            notice_->move(geometry().center().x() - notice_->width() / 2, stripAt.y() - notice_->height() - 8);
-        }
-        notice_->setVisible(f.DeployNotice.visible);
-    }
+    // The overdue notice stands over the grid's lower rows, just above the strip.
+    RefreshNotice(deployNotice_, f.DeployNotice, f.cmdNotice, deployLabel_->mapToGlobal(QPoint(0, -8)), false);
 }
 
 }  // namespace varnel::views
