@@ -15,7 +15,7 @@
 namespace {
 
 const char* kHelp =
-    "Usage: varnelgps-report [-o REPORT.html] [--grid DIR] CRUISE_LOG [ROLE_LOG...]\n"
+    "Usage: varnelgps-report [-o REPORT.html] [--grid DIR] CRUISE_LOG [ROLE_LOG...] [*FixAtRecording.csv...]\n"
     "\n"
     "Writes one self-contained HTML file about a cruise from its shared cruise log\n"
     "(for example Q:\\0701\\Events\\0701JDEvents.csv): a map of the event positions over\n"
@@ -30,6 +30,8 @@ const char* kHelp =
     "  --grid DIR  draw the grid of a station's home folder (its Lines.txt and the\n"
     "              station list of each line) in place of the starter grid\n"
     "  -h, --help  print this help and exit\n"
+    "A file named ...FixAtRecording.csv (a station's home folder keeps one) lists the\n"
+    "events that station recorded without a current fix.\n"
     "\n"
     "What could not be read is listed in the report and on standard error.\n";
 
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> logs;
     std::string out;
     std::string gridFolder;
+    std::vector<std::string> fixFiles;  // the stations' notes of events recorded without a current fix
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "-h" || a == "--help") {
@@ -52,6 +55,8 @@ int main(int argc, char** argv) {
         } else if (!a.empty() && a[0] == '-') {
             std::fprintf(stderr, "varnelgps-report: unknown option \"%s\"\n\n%s", a.c_str(), kHelp);
             return 2;
+        } else if (a.size() >= 18 && a.substr(a.size() - 18) == "FixAtRecording.csv") {
+            fixFiles.push_back(a);
         } else {
             logs.push_back(a);
         }
@@ -93,6 +98,14 @@ int main(int argc, char** argv) {
     varnel::LogFile cruise = std::move(files.front());
     files.erase(files.begin());
     auto record = varnel::Analyse(std::move(cruise), std::move(files));
+    for (const auto& path : fixFiles) {
+        try {
+            varnel::AddFixAtRecording(record.health,
+                                      varnel::SplitLines(fs.ReadAll(std::filesystem::absolute(path).string())), path);
+        } catch (const varnel::FileError&) {
+            std::fprintf(stderr, "varnelgps-report: cannot read %s\n", path.c_str());
+        }
+    }
     std::ofstream o(out, std::ios::binary);
     o << varnel::ReportHtml(record, grid);
     if (!o.flush()) {

@@ -205,11 +205,11 @@ bool SendWaitingEvents(Workstation& w, bool keepNewest) {
     ShowLocalNotices(w);
     if (f.waitingReported) {
         f.waitingSent += sent;
+        f.waitingReported = false;  // a tick that runs while the message waits does not repeat it
         w.Msg((f.waitingSent == 1 ? std::string("The event that waited for the shared folder ") + f.dataFolder + " is"
                                   : "All " + std::to_string(f.waitingSent) +
                                         " events that waited for the shared folder " + f.dataFolder + " are") +
               " now in the shared cruise log, role log and HTML table.");
-        f.waitingReported = false;
         f.waitingSent = 0;
     }
     f.collisionsReported = false;

@@ -4,6 +4,7 @@
 #include "events/event_files.h"
 #include "events/event_grid.h"
 #include "events/event_number.h"
+#include "events/fix_at_recording.h"
 #include "events/local_logs.h"
 #include "events/replaced_characters.h"
 #include "lists/comment_options.h"
@@ -153,6 +154,7 @@ void RecordEvent(Workstation& w) {
     f.drawnLocally = drawn == DrawResult::DrawnLocally;
     NoteRecordedEvent(w, SaveEventLocal(w));
     NoteReplacedCharacters(f, f.Text1[5].text);
+    if (!f.EditingRow && f.menu.mnuAuto.checked) NoteFixAtRecording(w, f.Text1[5].text);
     f.RollbackPending = false;
     if (f.drawnLocally)
         w.Msg("The shared folder " + f.dataFolder + " cannot be reached: event " + f.Text1[5].text +

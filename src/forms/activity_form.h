@@ -101,6 +101,12 @@ struct ActivityForm {
     int metLaPos = 0, metLoPos = 0;
     std::string udpRecord;  // the last record handed over by the UDP receiver
     long udpMalformed = 0;
+    // The fix behind the position on screen as the tick judged it (nav/fix_health.h): not
+    // current (stale, absent or unreadable), and the elapsed-clock millisecond its receiver
+    // time stands for (-1: no position read yet). Record Event notes an event recorded
+    // without a current fix.
+    bool fixNotCurrent = false;
+    long long fixTakenMs = -1;
 
     std::string lineFileChoice;  // the file last chosen in "Edit Line or Sta Files"
 

@@ -9,7 +9,7 @@ static_assert(std::tuple_size_v<decltype(ActivityForm::notices)> == kNoticeKinds
 namespace {
 
 // The panel shows the most urgent notice posted; the first two, which mean events not
-// yet in every log, are alerts.
+// yet in every log, and an event recorded without a current fix are alerts.
 void ShowMostUrgent(ActivityForm& f) {
     auto& bar = f.StatusBar1;
     bar.panel[7].clear();
@@ -20,7 +20,8 @@ void ShowMostUrgent(ActivityForm& f) {
         if (n.text.empty()) continue;
         bar.panel[7] = n.text;
         bar.panelTooltip[7] = n.tooltip;
-        bar.panelAlert[7] = k <= static_cast<size_t>(Notice::LocalLogsBehind);
+        bar.panelAlert[7] =
+            k <= static_cast<size_t>(Notice::LocalLogsBehind) || k == static_cast<size_t>(Notice::StaleFix);
         return;
     }
 }

@@ -13,7 +13,8 @@ namespace varnel {
 
 struct FixHealth {
     std::string text;
-    bool alert = false;  // stale, no fix, or the clock more than 2 s off
+    bool alert = false;   // stale, no fix, or the clock more than 2 s off
+    bool current = true;  // neither stale nor without a fix
 };
 
 // `sentenceAgeS`: workstation UTC time of day minus the sentence's time (seconds);
@@ -22,7 +23,11 @@ struct FixHealth {
 // measured from the receiver's sentences as they arrived, when known.
 FixHealth JudgeFix(const std::string& fixQuality, long long sentenceAgeS, long long fileAgeS, long long staleS,
                    std::optional<long long> clockOffsetS = std::nullopt);
-// The tick's judgement of the position just read from the current-position file.
+// The tick's judgement of the position just read from the current-position file: a
+// sentence without a position (or at -99), without a time, or with a date that is not
+// one is no fix.
 void ShowFixHealth(Workstation& w, const Fix& fix);
+// The tick could not read the current-position file: the position on screen grows old.
+void ShowFixLost(Workstation& w);
 
 }  // namespace varnel

@@ -57,9 +57,11 @@ bool ReadPosition(Workstation& w, float& lat, float& lon) {
         lon = static_cast<float>(Val(x[4]));
         f.Text1[3].text = FormatSingle(lat, "00.00000");
         f.Text1[4].text = FormatSingle(lon, "#000.00000");
+        f.fixNotCurrent = false;
         return true;
     }
     if (!w.files().Exists(f.CurrPosFile)) {
+        if (nmeaFile) ShowFixLost(w);
         if (src == NavSource::Knorr)
             f.StatusBar1.panel[1] = "Reading Current Position file...";
         else
@@ -88,6 +90,7 @@ bool ReadPosition(Workstation& w, float& lat, float& lon) {
         lon = static_cast<float>(Val(f.metItems[static_cast<size_t>(f.metLoPos - 1)]));
         f.Text1[3].text = FormatSingle(lat, "00.00000");
         f.Text1[4].text = FormatSingle(lon, "000.00000");
+        f.fixNotCurrent = false;
         return true;
     }
     return false;

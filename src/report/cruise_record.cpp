@@ -189,4 +189,22 @@ CruiseRecord Analyse(LogFile log, std::vector<LogFile> roleLogs) {
     return r;
 }
 
+void AddFixAtRecording(Health& h, const std::vector<std::string>& lines, const std::string& name) {
+    for (size_t i = 1; i < lines.size(); ++i) {
+        std::vector<std::string> x;
+        for (size_t at = 0;;) {
+            size_t comma = lines[i].find(',', at);
+            x.push_back(lines[i].substr(at, comma - at));
+            if (comma == std::string::npos) break;
+            at = comma + 1;
+        }
+        if (x.size() != 5) {
+            h.withoutFix.push_back(name + " line " + std::to_string(i + 1) + ": not a line of the file");
+            continue;
+        }
+        h.withoutFix.push_back("event " + x[0] + " (" + x[4] + ", " + x[1] + " " + x[2] +
+                               "): " + (x[3].empty() ? "no position read" : "position " + x[3] + " s old"));
+    }
+}
+
 }  // namespace varnel

@@ -45,6 +45,7 @@ struct Occupation {
 
 struct Health {
     std::vector<std::string> doubles, erased, missing, backwards, badPositions, wrongFields, onlyInRoleLogs;
+    std::vector<std::string> withoutFix;  // events recorded without a current fix
 };
 
 struct CruiseRecord {
@@ -58,5 +59,8 @@ struct CruiseRecord {
 };
 
 CruiseRecord Analyse(LogFile log, std::vector<LogFile> roleLogs);
+// The lines of a station's "<cruise>FixAtRecording.csv" (named `name`; event number, UTC
+// date and time, the position's age in seconds, the station's role) into the health.
+void AddFixAtRecording(Health& h, const std::vector<std::string>& lines, const std::string& name);
 
 }  // namespace varnel

@@ -187,6 +187,7 @@ std::string ReportHtml(const CruiseRecord& r, const std::vector<GridLine>& grid)
     List(h, "Positions of -99 or 0", x.badPositions);
     List(h, "Lines with the wrong number of fields", x.wrongFields);
     List(h, "Events of a role log missing from the cruise log", x.onlyInRoleLogs);
+    if (!x.withoutFix.empty()) List(h, "Events recorded without a current fix", x.withoutFix);
     std::vector<std::string> unread = log.unread;
     for (const auto& role : r.roleLogs) unread.insert(unread.end(), role.unread.begin(), role.unread.end());
     List(h, "Lines that could not be read", unread);

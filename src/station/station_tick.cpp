@@ -13,6 +13,7 @@
 #include "grid/grid_conversion.h"
 #include "grid/standard_stations.h"
 #include "lists/line_station_boxes.h"
+#include "nav/fix_health.h"
 #include "nav/nav_source.h"
 #include "platform/datetime.h"
 #include "platform/numbers.h"
@@ -107,8 +108,6 @@ void Timer1_Timer(Workstation& w) {
     }
     double rate = Val(w.cfg.SamplingRate());
     f.Timer1.interval = rate > 0 ? static_cast<int>(std::min(RoundHalfEven(rate), 2.0e9)) : 20000;
-    SendWaitingEvents(w);
-    WatchDeployments(w);
     float lat = 0, lon = 0;
     bool shown = false;
     if (RecorderStateOf(f) == RecorderState::Ready) {
@@ -123,6 +122,7 @@ void Timer1_Timer(Workstation& w) {
                 break;
             } catch (const std::exception&) {
                 if (f.NavSource != NavSource::Met) {
+                    ShowFixLost(w);
                     f.StatusBar1.panel[1] = "Unable to read the navigation from " + f.CurrPosFile + " - retrying...";
                     break;
                 }
@@ -155,6 +155,10 @@ void Timer1_Timer(Workstation& w) {
         f.DecLat = FormatSingle(lat, "00.000000");
         f.DecLon = FormatSingle(lon, "00.000000");
     }
+    // After the navigation: a message of the send (the events that waited are in the
+    // shared logs) waits for the operator, and the time on screen must not wait with it.
+    SendWaitingEvents(w);
+    WatchDeployments(w);
     for (;;) {
         try {
             ShowNextEventNumber(w);

@@ -214,9 +214,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&main));
         QTest::keyClick(comments, Qt::Key_R, Qt::ControlModifier);  // Record Event from the comments box
         // At the smallest window the panel shortens its text and keeps it whole in the tooltip.
-        QTRY_VERIFY(main.findChild<QLabel*>("StatusBar1(7)")
-                        ->toolTip()
-                        .startsWith("Event 42 logged \"?\" for U+9BE8 in the comments"));
+        // The fixture's position is hours old: that notice is more urgent than the "?".
+        QTRY_VERIFY(
+            main.findChild<QLabel*>("StatusBar1(7)")->toolTip().startsWith("Event 42 recorded without a current fix"));
         QStringList local = ReadLines(dir.path() + "/C/VarnelGPS/0701JDEvents.csv");
         QCOMPARE(local.size(), 2);
         QVERIFY(local[1].startsWith("0701JD,42,93.3,26.7,93.6,27.0,"));
