@@ -30,3 +30,10 @@ echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer ==
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
     run_suite build-asan -DVARNEL_SANITIZE=ON -DVARNEL_BENCH=OFF -DVARNEL_WERROR=ON
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    # Non-blank lines of the tests against those of the code they test: at most a third.
+    count() { git ls-files -- "$@" | xargs grep -v -h -c -E '^\s*$' | awk '{s+=$1} END{print s}'; }
+    tests=$(count tests)
+    code=$(($(count src) + $(count tools) + $(count bench)))
+    echo "== the tests' share of the code: $tests test lines, $code code lines, $((100 * tests / code)) % =="
+fi
