@@ -118,10 +118,11 @@ void SaveEventNetwork(Workstation& w) {
     auto& f = w.frmActivity;
     if (!SavingAllowed(f) || !f.menu.mnuAuto.checked) return;
     const std::string cruise = f.Text1[0].text;
-    PendingEvent e = SharedLines(w, EventOnScreen(f, w.services.Now()));
-    auto store = SharedStore(w);
     auto& held = HeldEvents(w);
-    if (f.eventHeld && !held.empty()) e = held.back();
+    // The event being saved was held by the local save; only an event that was not is
+    // taken from the screen here.
+    PendingEvent e = f.eventHeld && !held.empty() ? held.back() : SharedLines(w, EventOnScreen(f, w.services.Now()));
+    auto store = SharedStore(w);
     try {
         // Events that wait go first, so that the shared logs stay in order.
         if (f.eventHeld && !SendWaitingEvents(w, true)) throw FileError("events are waiting");

@@ -61,9 +61,7 @@ void FolderStore::AddEvent(const PendingEvent& e, Delivery delivery, bool announ
     const bool again = delivery == Delivery::Again;
     if (!e.html.empty()) {
         ChangeLocked(e.html, [&]() -> std::optional<std::string> {
-            if (again && fs.Exists(e.html))
-                for (auto& l : fs.ReadLines(e.html))
-                    if (l == e.htmlRow) return std::nullopt;
+            if (again && EndHolds(fs, e.html, e.htmlRow)) return std::nullopt;
             return HtmlWithRow(fs, e.html, e.htmlRow, e.project, e.cruise);
         });
     }
